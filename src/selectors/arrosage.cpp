@@ -1,0 +1,66 @@
+#include "oru/arrosage.hpp"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "frame/resources.hpp"
+#include "frame/trap.hpp"
+
+namespace oru {
+namespace {
+
+constexpr WidgetSpec kInventory[] = {
+    // name   kind                       n  caption           picture   left top  width height
+    {"bArro", WidgetKind::CommandButton, 0, "",               "ARRO_0", 300, 60, 600, 600},
+    {"tArro", WidgetKind::Label,         0, "Arrêt Arrosage", "",       0, 690, 1200, 255},
+};
+constexpr int kWidth = 1200;
+constexpr int kHeight = 960;
+
+// Caption of tArro for each coolant state; the icon is "ARRO_" + the state.
+constexpr std::string_view kCaptions[] = {
+    "Arrêt arrosage",   // 0
+    "Arrosage 1",       // 1
+    "Arrosage 2",       // 2
+    "Arrosage 1 et 2",  // 3
+};
+
+}  // namespace
+
+Arrosage::Arrosage(Host& host)
+    : Panel(host, "Arrosage", std::string(kTitleCtrl), kInventory, kWidth, kHeight),
+      bArro_(widget("bArro")),
+      tArro_(widget("tArro")) {
+    bArro_.onClick([this] { bArro_Click(); });
+    UserControl_Initialize();
+}
+
+void Arrosage::UserControl_Initialize() { bArro_.setToolTip("Active ou désactive l'arrosage"); }
+
+void Arrosage::drawState() {
+    bArro_.setPicture(res::LoadResPicture("ARRO_" + std::to_string(state_), res::Type::Icon));
+    tArro_.setCaption(std::string(kCaptions[static_cast<std::size_t>(state_)]));
+}
+
+void Arrosage::bArro_Click() {
+    ++state_;
+    if (state_ == 4) state_ = 0;
+    drawState();
+}
+
+void Arrosage::SetArrosage(std::int16_t Arrose) {
+    state_ = std::clamp<std::int16_t>(Arrose, -1, 3);
+    if (state_ == -1) {
+        bArro_.setVisible(false);
+        tArro_.setVisible(false);
+        return;
+    }
+    bArro_.setVisible(true);
+    tArro_.setVisible(true);
+    drawState();
+}
+
+std::int16_t Arrosage::GetArrosage() { return state_; }
+
+}  // namespace oru

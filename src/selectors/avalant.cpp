@@ -1,0 +1,77 @@
+#include "oru/avalant.hpp"
+
+#include <string_view>
+
+#include "frame/resources.hpp"
+#include "frame/trap.hpp"
+
+namespace oru {
+namespace {
+
+constexpr WidgetSpec kInventory[] = {
+    // name      kind                       n  caption    picture    left top  width height
+    {"Bavalant", WidgetKind::CommandButton, 0, "",        "AVALANT", 150, 60, 600, 600},
+    {"Tavalant", WidgetKind::Label,         0, "Avalant", "",        0, 690, 900, 255},
+};
+constexpr int kWidth = 900;
+constexpr int kHeight = 960;
+
+// The two modes: icon on Bavalant and caption of Tavalant.
+struct ModeRow {
+    std::int16_t mode;
+    std::string_view icon;
+    std::string_view caption;
+};
+constexpr ModeRow kModes[] = {
+    {1, "AVALANT", "Avalant"},
+    {0, "OPPOSITION", "Opposition"},
+};
+
+constexpr std::string_view kToolTip = "Choisit le mode de travail en Avalant ou en Opposition";
+
+}  // namespace
+
+Avalant::Avalant(Host& host)
+    : Panel(host, "Avalant", std::string(kTitleCtrl), kInventory, kWidth, kHeight),
+      Bavalant_(widget("Bavalant")),
+      Tavalant_(widget("Tavalant")) {
+    Bavalant_.onClick([this] { Bavalant_Click(); });
+    UserControl_Initialize();
+}
+
+void Avalant::UserControl_Initialize() {
+    Bavalant_.setPicture(res::LoadResPicture("AVALANT", res::Type::Icon));
+    Bavalant_.setToolTip(std::string(kToolTip));
+    Tavalant_.setToolTip(std::string(kToolTip));
+    mode_ = 1;
+}
+
+void Avalant::Bavalant_Click() {
+    const ModeRow& next = mode_ != 1 ? kModes[0] : kModes[1];
+    mode_ = next.mode;
+    Bavalant_.setPicture(res::LoadResPicture(next.icon, res::Type::Icon));
+    Tavalant_.setCaption(std::string(next.caption));
+}
+
+void Avalant::SetAvalant(std::int16_t newaval) {
+    switch (newaval) {
+        case -1:
+            Bavalant_.setVisible(false);
+            Tavalant_.setVisible(false);
+            break;
+        case 0:
+        case 1:
+            Bavalant_.setVisible(true);
+            Tavalant_.setVisible(true);
+            // Force the other mode, then switch: the click draws the wanted one.
+            mode_ = newaval == 0 ? 1 : 0;
+            Bavalant_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+std::int16_t Avalant::GetAvalant() { return mode_; }
+
+}  // namespace oru
