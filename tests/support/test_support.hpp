@@ -1,0 +1,36 @@
+#pragma once
+
+// Helpers shared by the test suites: a temporary folder that removes itself, and writers of
+// small but valid BMP and JPEG files, so that picture lookups run on real files.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "oru/host.hpp"
+
+namespace oru::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // The folder as a host passes it: native path ending with a separator.
+    std::string folder() const { return path_.string() + "/"; }
+    // Creates the file (and its parent folders) at `relative` ("/" separated).
+    std::filesystem::path writeBmp(std::string_view relative, int width = 4, int height = 3) const;
+    std::filesystem::path writeJpeg(std::string_view relative, int width = 4, int height = 3) const;
+    std::filesystem::path writeText(std::string_view relative, std::string_view bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// The last message box shown, or an empty one.
+Message LastMessage(const Host& host);
+
+}  // namespace oru::test
