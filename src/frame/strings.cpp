@@ -36,7 +36,7 @@ std::string Right(std::string_view s, std::size_t n) {
 std::string Mid(std::string_view s, std::size_t start, std::size_t n) {
     if (start == 0) start = 1;
     const std::size_t from = offsetOf(s, start - 1);
-    if (n == std::string_view::npos) return std::string(s.substr(from));
+    if (n >= s.size()) return std::string(s.substr(from));  // npos included
     const std::size_t to = offsetOf(s, start - 1 + n);
     return std::string(s.substr(from, to - from));
 }
