@@ -53,7 +53,7 @@ public:
     const std::string& name() const { return name_; }
     int index() const { return index_; }  // -1 outside a widget array
     WidgetKind kind() const { return kind_; }
-    std::string fullName() const;         // "tbVal(3)", "bExtBrut"
+    std::string fullName() const;  // "tbVal(3)", "bExtBrut"
     Panel* hosted() const { return hosted_; }
 
     // what the panel shows
@@ -104,6 +104,8 @@ public:
 
 private:
     void notify(Property p);
+    template <class T>
+    void assign(T& member, T value, Property p);
 
     Panel& owner_;
     std::string name_;

@@ -14,7 +14,9 @@ namespace oru::fail {
 [[noreturn]] inline void overflow() { raise("Dépassement de capacité"); }
 [[noreturn]] inline void divisionByZero() { raise("Division par zéro"); }
 [[noreturn]] inline void typeMismatch() { raise("Type incompatible"); }
-[[noreturn]] inline void subscriptOutOfRange() { raise("L'indice n'appartient pas à la sélection"); }
+[[noreturn]] inline void subscriptOutOfRange() {
+    raise("L'indice n'appartient pas à la sélection");
+}
 [[noreturn]] inline void invalidPropertyValue() { raise("Valeur de propriété non valide"); }
 [[noreturn]] inline void inputPastEnd() { raise("L'entrée dépasse la fin du fichier"); }
 
@@ -31,8 +33,8 @@ namespace oru::fail {
     raise("Contrôle '" + std::string(name) + "' introuvable");
 }
 [[noreturn]] inline void noSuchArrayElement(std::string_view name, int index) {
-    raise("L'élément '" + std::to_string(index) + "' du groupe de contrôles '" +
-          std::string(name) + "' n'existe pas");
+    raise("L'élément '" + std::to_string(index) + "' du groupe de contrôles '" + std::string(name) +
+          "' n'existe pas");
 }
 
 }  // namespace oru::fail

@@ -24,7 +24,8 @@ std::string renderMagnitude(double a) {
     if (t.find('e') == std::string::npos) return t;
     len = std::snprintf(buf.data(), buf.size(), "%.3f", a);
     t.assign(buf.data(), static_cast<std::size_t>(len));
-    while (t.back() == '0') t.pop_back();
+    while (t.back() == '0')
+        t.pop_back();
     if (t.back() == '.') t.pop_back();
     return t;
 }
@@ -52,7 +53,8 @@ double Val(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto peek = [&]() -> char {
-        while (i < n && isIgnorable(text[i])) ++i;
+        while (i < n && isIgnorable(text[i]))
+            ++i;
         return i < n ? text[i] : '\0';
     };
 
@@ -197,15 +199,13 @@ namespace {
 // Languages whose usual decimal separator is the comma, for locales named in the environment
 // but not installed on the machine.
 constexpr std::string_view kCommaLanguages[] = {
-    "af", "az", "be", "bg", "bs", "ca", "cs", "da", "de", "el", "es", "et", "eu", "fi",
-    "fo", "fr", "gl", "hr", "hu", "id", "is", "it", "ka", "kk", "lt", "lv", "mk", "nb",
-    "nl", "nn", "no", "pl", "pt", "ro", "ru", "sk", "sl", "sq", "sr", "sv", "tr", "uk",
-    "uz", "vi",
+    "af", "az", "be", "bg", "bs", "ca", "cs", "da", "de", "el", "es", "et", "eu", "fi", "fo",
+    "fr", "gl", "hr", "hu", "id", "is", "it", "ka", "kk", "lt", "lv", "mk", "nb", "nl", "nn",
+    "no", "pl", "pt", "ro", "ru", "sk", "sl", "sq", "sr", "sv", "tr", "uk", "uz", "vi",
 };
 // Countries of those languages that use the point.
-constexpr std::string_view kPointLocales[] = {"de_CH", "de_LI", "it_CH", "es_MX", "es_US",
-                                              "es_PR", "es_DO", "es_GT", "es_HN", "es_NI",
-                                              "es_PA", "es_SV"};
+constexpr std::string_view kPointLocales[] = {"de_CH", "de_LI", "it_CH", "es_MX", "es_US", "es_PR",
+                                              "es_DO", "es_GT", "es_HN", "es_NI", "es_PA", "es_SV"};
 
 std::string separatorByName(const std::string& name) {
     for (auto loc : kPointLocales)

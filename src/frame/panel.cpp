@@ -65,7 +65,8 @@ void Panel::addObserver(std::function<void(Widget&, Property)> observer) {
 }
 
 void Panel::notify(Widget& w, Property p) {
-    for (const auto& observer : observers_) observer(w, p);
+    for (const auto& observer : observers_)
+        observer(w, p);
 }
 
 void Panel::userAction(const Widget& source, const std::function<void()>& action) noexcept {

@@ -50,7 +50,8 @@ bool readBmp(std::ifstream& in, std::uintmax_t fileSize, Size& size) {
         return false;
     }
     if (height < 0) height = -height;  // top-down rows
-    const bool depthOk = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    const bool depthOk =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
     if (planes != 1 || !depthOk || width <= 0 || height <= 0 || width > 65535 || height > 65535)
         return false;
     if (dataOffset < 14 + infoSize || dataOffset >= fileSize) return false;
@@ -82,8 +83,8 @@ bool readJpeg(std::ifstream& in, std::uintmax_t fileSize, Size& size) {
         }
         const std::uint32_t length = be16(&m[2]);
         if (length < 2 || pos + 2 + length > fileSize) return false;
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-                           marker != 0xCC;
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame) {
             if (length < 8 || !in.read(reinterpret_cast<char*>(&m[4]), 5)) return false;
             const int height = static_cast<int>(be16(&m[5]));

@@ -7,6 +7,7 @@
 namespace oru::res {
 namespace {
 
+// clang-format off
 // Icons, 32 x 32 pixels, 256 colours.
 constexpr std::string_view kIcons[] = {
     "APPRO_XYZ_OFF", "APPRO_XYZ_ON", "APPRO_XY_Z_OFF", "APPRO_XY_Z_ON", "APPRO_ZSECU_OFF",
@@ -46,6 +47,7 @@ constexpr ToolboxEntry kToolbox[] = {
     {30000, "Arrosage"}, {30001, "Avalant"},      {30002, "OperFraisage"},
     {30003, "OperTournage"}, {30004, "SensRot"},
 };
+// clang-format on
 
 static_assert(std::size(kIcons) == 103);
 static_assert(std::size(kBitmaps) == 45);
@@ -53,9 +55,8 @@ static_assert(std::size(kBitmaps) == 45);
 char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return upper(x) == upper(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return upper(x) == upper(y); });
 }
 
 }  // namespace

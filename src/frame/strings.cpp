@@ -25,7 +25,9 @@ std::size_t Len(std::string_view s) {
     return n;
 }
 
-std::string Left(std::string_view s, std::size_t n) { return std::string(s.substr(0, offsetOf(s, n))); }
+std::string Left(std::string_view s, std::size_t n) {
+    return std::string(s.substr(0, offsetOf(s, n)));
+}
 
 std::string Right(std::string_view s, std::size_t n) {
     const std::size_t len = Len(s);

@@ -43,22 +43,22 @@ void Widget::setListIndex(int i) {
 
 // ---- code side -------------------------------------------------------------------------------
 
-#define ORU_SET(member, prop)   \
-    if (member == v) return;    \
-    member = std::move(v);      \
-    notify(Property::prop)
+template <class T>
+void Widget::assign(T& member, T value, Property p) {
+    if (member == value) return;
+    member = std::move(value);
+    notify(p);
+}
 
-void Widget::setVisible(bool v) { ORU_SET(visible_, Visible); }
-void Widget::setEnabled(bool v) { ORU_SET(enabled_, Enabled); }
-void Widget::setLeft(int v) { ORU_SET(left_, Left); }
-void Widget::setTop(int v) { ORU_SET(top_, Top); }
-void Widget::setWidth(int v) { ORU_SET(width_, Width); }
-void Widget::setHeight(int v) { ORU_SET(height_, Height); }
-void Widget::setCaption(std::string v) { ORU_SET(caption_, Caption); }
-void Widget::setToolTip(std::string v) { ORU_SET(toolTip_, ToolTip); }
-void Widget::setAlignment(int v) { ORU_SET(alignment_, Alignment); }
-
-#undef ORU_SET
+void Widget::setVisible(bool v) { assign(visible_, v, Property::Visible); }
+void Widget::setEnabled(bool v) { assign(enabled_, v, Property::Enabled); }
+void Widget::setLeft(int v) { assign(left_, v, Property::Left); }
+void Widget::setTop(int v) { assign(top_, v, Property::Top); }
+void Widget::setWidth(int v) { assign(width_, v, Property::Width); }
+void Widget::setHeight(int v) { assign(height_, v, Property::Height); }
+void Widget::setCaption(std::string v) { assign(caption_, std::move(v), Property::Caption); }
+void Widget::setToolTip(std::string v) { assign(toolTip_, std::move(v), Property::ToolTip); }
+void Widget::setAlignment(int v) { assign(alignment_, v, Property::Alignment); }
 
 void Widget::setPicture(Picture p) {
     // Always notified: the same file may have changed on disk.

@@ -10,11 +10,13 @@
 namespace oru {
 namespace {
 
+// clang-format off
 constexpr WidgetSpec kInventory[] = {
     // name   kind                       n  caption           picture   left top  width height
     {"bArro", WidgetKind::CommandButton, 0, "",               "ARRO_0", 300, 60, 600, 600},
     {"tArro", WidgetKind::Label,         0, "Arrêt Arrosage", "",       0, 690, 1200, 255},
 };
+// clang-format on
 constexpr int kWidth = 1200;
 constexpr int kHeight = 960;
 

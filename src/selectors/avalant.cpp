@@ -8,11 +8,13 @@
 namespace oru {
 namespace {
 
+// clang-format off
 constexpr WidgetSpec kInventory[] = {
     // name      kind                       n  caption    picture    left top  width height
     {"Bavalant", WidgetKind::CommandButton, 0, "",        "AVALANT", 150, 60, 600, 600},
     {"Tavalant", WidgetKind::Label,         0, "Avalant", "",        0, 690, 900, 255},
 };
+// clang-format on
 constexpr int kWidth = 900;
 constexpr int kHeight = 960;
 

@@ -9,11 +9,13 @@
 namespace oru {
 namespace {
 
+// clang-format off
 constexpr WidgetSpec kInventory[] = {
     // name      kind                       n  caption    picture     left top  width height dx
     {"bSensRot", WidgetKind::CommandButton, 2, "",        "SROT_T_H", 150, 60, 600, 600, 900},
     {"tSensRot", WidgetKind::Label,         2, "Horaire", "",         0, 690, 900, 255, 900},
 };
+// clang-format on
 constexpr int kWidth = 1800;
 constexpr int kHeight = 960;
 
@@ -28,7 +30,7 @@ struct ConfigRow {
     std::int16_t tournant;
     bool show0, show1;
     Tip tip0, tip1;
-    int active;  // -1 none
+    int active;     // -1 none
     int offButton;  // -1 none
 };
 constexpr ConfigRow kConfigs[] = {
@@ -69,7 +71,8 @@ std::string_view familyOf(std::int16_t tournant) {
 
 SensRot::SensRot(Host& host)
     : Panel(host, "SensRot", std::string(kTitleCtrl), kInventory, kWidth, kHeight) {
-    for (int i = 0; i < 2; ++i) bSensRot(i).onClick([this, i] { bSensRot_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        bSensRot(i).onClick([this, i] { bSensRot_Click(i); });
     UserControl_Initialize();
 }
 

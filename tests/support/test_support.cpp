@@ -73,7 +73,8 @@ fs::path TempDir::writeJpeg(std::string_view relative, int width, int height) co
     // SOI, a JFIF APP0 segment, a baseline frame header, then EOI: enough for a header check.
     std::vector<unsigned char> b = {0xFF, 0xD8, 0xFF, 0xE0};
     putBe16(b, 16);
-    for (unsigned char c : {'J', 'F', 'I', 'F', '\0'}) b.push_back(c);
+    for (unsigned char c : {'J', 'F', 'I', 'F', '\0'})
+        b.push_back(c);
     b.insert(b.end(), {1, 1, 0, 0, 1, 0, 1, 0, 0});
     b.push_back(0xFF);
     b.push_back(0xC0);

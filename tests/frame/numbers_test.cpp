@@ -1,0 +1,143 @@
+// Reading texts as numbers, the three-decimal rendering and the checked 16-bit conversions.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+#include "frame/numbers_internal.hpp"
+#include "oru/error.hpp"
+#include "oru/numbers.hpp"
+
+namespace oru {
+namespace {
+
+TEST(Val, ReadsTheNumberAtTheStartOfTheText) {
+    EXPECT_DOUBLE_EQ(Val("12.5"), 12.5);
+    EXPECT_DOUBLE_EQ(Val("12,5"), 12.0);           // the comma is no decimal separator
+    EXPECT_DOUBLE_EQ(Val(" 1 2\t.\n5 mm"), 12.5);  // blanks, tabs, line feeds anywhere
+    EXPECT_DOUBLE_EQ(Val("- 3"), -3.0);
+    EXPECT_DOUBLE_EQ(Val("+.5"), 0.5);
+    EXPECT_DOUBLE_EQ(Val("5."), 5.0);
+    EXPECT_DOUBLE_EQ(Val("1.5e3x"), 1500.0);
+    EXPECT_DOUBLE_EQ(Val("2E-2"), 0.02);
+    EXPECT_DOUBLE_EQ(Val("7e"), 7.0);  // an exponent needs a digit
+    EXPECT_DOUBLE_EQ(Val("7e+"), 7.0);
+    EXPECT_DOUBLE_EQ(Val("1.2.3"), 1.2);
+    EXPECT_DOUBLE_EQ(Val("0001.250"), 1.25);
+    EXPECT_DOUBLE_EQ(Val("0.000000000000000000001"), 1e-21);
+}
+
+TEST(Val, TextsWithoutANumberReadZero) {
+    for (const char* t : {"", "abc", "-", "+", ".", "e5", "--5", "+-5", "\r5", "erreur"})
+        EXPECT_EQ(Val(t), 0.0) << t;
+    EXPECT_FALSE(std::signbit(Val("-0")));
+    EXPECT_EQ(Val("1e-400"), 0.0);  // below the smallest double: zero, no failure
+}
+
+TEST(Val, OverflowIsAFailure) {
+    EXPECT_THROW(Val("1e309"), Error);
+    EXPECT_THROW(Val("-1.8e308"), Error);
+    EXPECT_THROW(Val("1" + std::string(400, '0')), Error);
+    EXPECT_THROW(Val("1e99999999999999999999999"), Error);
+    EXPECT_DOUBLE_EQ(Val("1.7976931348623157e308"), std::numeric_limits<double>::max());
+    EXPECT_DOUBLE_EQ(Val("0." + std::string(400, '0') + "1e405"), 1e4);
+}
+
+TEST(FormatNum3, RoundsToThreeDecimalsHalvesAwayFromZero) {
+    EXPECT_EQ(FormatNum3(12.3456), "12.346");
+    EXPECT_EQ(FormatNum3(-0.0006), "-0.001");
+    EXPECT_EQ(FormatNum3(0.5), "0.5");
+    EXPECT_EQ(FormatNum3(100), "100");
+    EXPECT_EQ(FormatNum3(-2.5), "-2.5");
+    EXPECT_EQ(FormatNum3(1.5), "1.5");
+    EXPECT_EQ(FormatNum3(40), "40");
+    EXPECT_EQ(FormatNum3(2.0625), "2.063");
+    EXPECT_EQ(FormatNum3(-2.0625), "-2.063");
+    EXPECT_EQ(FormatNum3(0.0005), "0.001");
+    EXPECT_EQ(FormatNum3(0.1 + 0.2), "0.3");
+    EXPECT_EQ(FormatNum3(123456789012.3456), "123456789012.346");
+}
+
+TEST(FormatNum3, ZeroNeverCarriesASign) {
+    EXPECT_EQ(FormatNum3(0), "0");
+    EXPECT_EQ(FormatNum3(-0.0), "0");
+    EXPECT_EQ(FormatNum3(-0.0004), "0");
+    EXPECT_EQ(FormatNum3(0.0004), "0");
+}
+
+TEST(FormatNum3, LargeMagnitudesAreWrittenOutExactlyWithTheirSign) {
+    EXPECT_EQ(FormatNum3(999999999999999.0), "999999999999999");
+    EXPECT_EQ(FormatNum3(1e15), "1000000000000000");
+    EXPECT_EQ(FormatNum3(-1e20), "-100000000000000000000");
+    EXPECT_EQ(FormatNum3(1234567890123456.75), "1234567890123456.75");
+    for (double x :
+         {1e15, -3.5e17, 1.2345e100, -std::numeric_limits<double>::max(), 9.007199254740993e15})
+        EXPECT_EQ(Val(FormatNum3(x)), x) << x;
+    EXPECT_THROW(FormatNum3(std::numeric_limits<double>::infinity()), Error);
+    EXPECT_THROW(FormatNum3(std::nan("")), Error);
+}
+
+TEST(Conversions, SixteenBitValuesAreRangeChecked) {
+    EXPECT_EQ(num::CInt(2.5), 2);  // halves to even
+    EXPECT_EQ(num::CInt(3.5), 4);
+    EXPECT_EQ(num::CInt(-2.5), -2);
+    EXPECT_EQ(num::CInt(32767.4), 32767);
+    EXPECT_THROW(num::CInt(32767.5), Error);
+    EXPECT_EQ(num::CInt(-32768.5), -32768);
+    EXPECT_THROW(num::CInt(-32768.6), Error);
+    EXPECT_THROW(num::CInt(std::nan("")), Error);
+
+    EXPECT_EQ(num::Fix16(-3.9), -3);
+    EXPECT_EQ(num::Fix16(32767.9), 32767);
+    EXPECT_THROW(num::Fix16(32768), Error);
+    EXPECT_THROW(num::Fix16(-1e300), Error);
+    EXPECT_THROW(num::ToInt16(40000), Error);
+    const double zero = 0.0;
+    EXPECT_THROW(num::Checked(1.0 / zero), Error);
+}
+
+TEST(Conversions, OneDecimalWithHalvesToEven) {
+    EXPECT_DOUBLE_EQ(num::RoundHalfEven(45.25, 1), 45.2);
+    EXPECT_DOUBLE_EQ(num::RoundHalfEven(45.75, 1), 45.8);
+    EXPECT_DOUBLE_EQ(num::RoundHalfEven(45.26, 1), 45.3);
+    EXPECT_DOUBLE_EQ(num::RoundHalfEven(-45.25, 1), -45.2);
+    EXPECT_DOUBLE_EQ(num::RoundHalfEven(1e300, 1), 1e300);
+}
+
+TEST(Conversions, GeneralAndFixedRenderings) {
+    EXPECT_EQ(num::Str(4), " 4");
+    EXPECT_EQ(num::Str(0.5), " .5");
+    EXPECT_EQ(num::Str(-2), "-2");
+    EXPECT_EQ(num::Str(1e20), " 1E+20");
+    EXPECT_EQ(num::FormatFixed(2.325, 3, "."), "2.325");
+    EXPECT_EQ(num::FormatFixed(11.0 / 3.0, 3, ","), "3,667");
+    EXPECT_EQ(num::FormatFixed(0.0004, 3, ","), "0,000");
+}
+
+TEST(Conversions, RegionalSeparatorComesFromTheEnvironment) {
+    const char* saved[3] = {std::getenv("LC_ALL"), std::getenv("LC_NUMERIC"), std::getenv("LANG")};
+    const std::string keep[3] = {saved[0] ? saved[0] : "", saved[1] ? saved[1] : "",
+                                 saved[2] ? saved[2] : ""};
+    unsetenv("LC_ALL");
+    unsetenv("LC_NUMERIC");
+    unsetenv("LANG");
+    EXPECT_EQ(num::RegionalDecimalSeparator(), ".");
+    setenv("LANG", "fr_FR.UTF-8", 1);
+    EXPECT_EQ(num::RegionalDecimalSeparator(), ",");
+    setenv("LC_NUMERIC", "en_US.UTF-8", 1);  // more specific than LANG
+    EXPECT_EQ(num::RegionalDecimalSeparator(), ".");
+    setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(num::RegionalDecimalSeparator(), ".");
+    const char* names[3] = {"LC_ALL", "LC_NUMERIC", "LANG"};
+    for (int i = 0; i < 3; ++i) {
+        if (saved[i])
+            setenv(names[i], keep[i].c_str(), 1);
+        else
+            unsetenv(names[i]);
+    }
+}
+
+}  // namespace
+}  // namespace oru

@@ -1,0 +1,108 @@
+// Picture resources by name, picture files on disk and the folder picture lookup.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/pictures.hpp"
+#include "frame/resources.hpp"
+#include "oru/error.hpp"
+#include "support/test_support.hpp"
+
+namespace oru {
+namespace {
+
+TEST(Resources, NamesMatchWithoutRegardToCaseAndKeepTheirKind) {
+    const Picture p = res::LoadResPicture("T_Sens_ZmXp", res::Type::Bitmap);
+    EXPECT_EQ(p.kind(), Picture::Kind::Bitmap);
+    EXPECT_EQ(p.name(), "T_SENS_ZMXP");
+    EXPECT_EQ(p.width(), 36);
+    const Picture i = res::LoadResPicture("arro_3", res::Type::Icon);
+    EXPECT_EQ(i.kind(), Picture::Kind::Icon);
+    EXPECT_EQ(i.name(), "ARRO_3");
+    EXPECT_EQ(i.height(), 32);
+}
+
+TEST(Resources, UnknownNamesAndWrongKindsAreFailures) {
+    EXPECT_THROW(res::LoadResPicture("TROU_91_ON", res::Type::Icon), Error);  // no such cycle
+    EXPECT_THROW(res::LoadResPicture("T_DEG_E2", res::Type::Icon), Error);
+    EXPECT_THROW(res::LoadResPicture("T_DRESSER_3", res::Type::Icon), Error);  // a bitmap
+    EXPECT_THROW(res::LoadResPicture("AVALANT", res::Type::Bitmap), Error);    // an icon
+    EXPECT_THROW(res::LoadResPicture("", res::Type::Icon), Error);
+    EXPECT_EQ(res::names(res::Type::Icon).size(), 103u);
+    EXPECT_EQ(res::names(res::Type::Bitmap).size(), 45u);
+    EXPECT_EQ(res::toolbox().size(), 5u);
+}
+
+class FolderLookup : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::string chbmp = dir.folder();
+};
+
+TEST_F(FolderLookup, JpegWinsOverBmp) {
+    dir.writeJpeg("jpeg/OP_FR10.jpg", 8, 6);
+    dir.writeBmp("bmp/OP_FR10.bmp");
+    const Picture p = pict::FolderPicture(chbmp, "OP_FR10");
+    EXPECT_EQ(p.kind(), Picture::Kind::File);
+    EXPECT_EQ(p.name(), chbmp + "jpeg\\OP_FR10.jpg");  // the path as formed
+    EXPECT_EQ(p.width(), 8);
+    EXPECT_EQ(p.height(), 6);
+}
+
+TEST_F(FolderLookup, BmpWhenThereIsNoJpeg) {
+    dir.writeBmp("bmp/POCHE_E_B.bmp", 5, 7);
+    const Picture p = pict::FolderPicture(chbmp, "POCHE_E_B");
+    EXPECT_EQ(p.name(), chbmp + "bmp\\POCHE_E_B.bmp");
+    EXPECT_EQ(p.width(), 5);
+    EXPECT_EQ(p.height(), 7);
+}
+
+TEST_F(FolderLookup, NeitherFileGivesTheEmptyPicture) {
+    dir.writeBmp("bmp/OTHER.bmp");
+    EXPECT_TRUE(pict::FolderPicture(chbmp, "POCHE_E_B").isEmpty());
+    EXPECT_TRUE(pict::FolderPicture(chbmp, "").isEmpty());
+}
+
+TEST_F(FolderLookup, FolderWithoutTrailingSeparatorFindsNothing) {
+    dir.writeJpeg("jpeg/X.jpg");
+    EXPECT_TRUE(pict::FolderPicture(dir.path().string(), "X").isEmpty());
+}
+
+TEST_F(FolderLookup, BackslashesAndLetterCaseAreMapped) {
+    dir.writeBmp("Pics/bmp/Filet_M_O3.bmp");
+    const std::string folder = dir.path().string() + "\\pics\\";
+    const Picture p = pict::FolderPicture(folder, "FILET_M_O3");
+    EXPECT_EQ(p.name(), folder + "bmp\\FILET_M_O3.bmp");
+    EXPECT_NE(p.nativePath().find("Pics/bmp/Filet_M_O3.bmp"), std::string::npos);
+}
+
+TEST_F(FolderLookup, AFileThatIsNotAPictureIsAFailure) {
+    dir.writeText("jpeg/BAD.jpg", "this is no picture");
+    EXPECT_THROW(pict::FolderPicture(chbmp, "BAD"), Error);
+    dir.writeText("TRUNC.bmp", std::string("BM\x10\0\0\0", 6));
+    EXPECT_THROW(pict::LoadPicture(chbmp + "TRUNC.bmp"), Error);
+    std::string jpegWithoutFrame("\xFF\xD8\xFF\xE0\x00\x04zz\xFF\xD9", 10);
+    dir.writeText("NOFRAME.jpg", jpegWithoutFrame);
+    EXPECT_THROW(pict::LoadPicture(chbmp + "NOFRAME.jpg"), Error);
+    std::string jpegLengthPastEnd("\xFF\xD8\xFF\xE0\xFF\xF0", 6);
+    dir.writeText("LONG.jpg", jpegLengthPastEnd);
+    EXPECT_THROW(pict::LoadPicture(chbmp + "LONG.jpg"), Error);
+}
+
+TEST_F(FolderLookup, LoadingAMissingFileOrAFolderIsAFailure) {
+    EXPECT_THROW(pict::LoadPicture(chbmp + "Filet_M_O3.bmp"), Error);
+    dir.writeBmp("sub/a.bmp");
+    EXPECT_THROW(pict::LoadPicture(chbmp + "sub"), Error);
+    EXPECT_TRUE(pict::LoadPicture().isEmpty());
+}
+
+TEST_F(FolderLookup, PicturesKeptDirectlyInTheFolder) {
+    dir.writeBmp("T_CHARIOTER_E1.bmp");
+    EXPECT_EQ(pict::JpegOrBmp(chbmp + "T_CHARIOTER_E1").name(), chbmp + "T_CHARIOTER_E1.bmp");
+    dir.writeJpeg("T_CHARIOTER_E1.jpg");
+    EXPECT_EQ(pict::JpegOrBmp(chbmp + "T_CHARIOTER_E1").name(), chbmp + "T_CHARIOTER_E1.jpg");
+    EXPECT_TRUE(pict::JpegOrBmp(chbmp + "T_CHARIOTER_E0").isEmpty());
+}
+
+}  // namespace
+}  // namespace oru

@@ -1,0 +1,188 @@
+// The three selector controls: their cycles, clamps, hidden states and write-back.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "oru/oru.hpp"
+
+namespace oru {
+namespace {
+
+std::string icon(const Widget& w) { return w.picture().name(); }
+
+class AvalantTest : public ::testing::Test {
+protected:
+    Host host;
+    Avalant a{host};
+    Widget& b = a.widget("Bavalant");
+    Widget& t = a.widget("Tavalant");
+};
+
+TEST_F(AvalantTest, StartsInClimbModeAndClicksAlternate) {
+    EXPECT_EQ(a.GetAvalant(), 1);
+    EXPECT_EQ(icon(b), "AVALANT");
+    EXPECT_EQ(t.caption(), "Avalant");
+    EXPECT_EQ(b.toolTip(), "Choisit le mode de travail en Avalant ou en Opposition");
+    EXPECT_EQ(t.toolTip(), b.toolTip());
+    b.click();
+    EXPECT_EQ(a.GetAvalant(), 0);
+    EXPECT_EQ(icon(b), "OPPOSITION");
+    EXPECT_EQ(t.caption(), "Opposition");
+    b.click();
+    EXPECT_EQ(a.GetAvalant(), 1);
+    EXPECT_EQ(t.caption(), "Avalant");
+}
+
+TEST_F(AvalantTest, HidingKeepsTheModeAndSettingShowsAgain) {
+    a.SetAvalant(0);
+    a.SetAvalant(0);  // already conventional: stays conventional
+    EXPECT_EQ(a.GetAvalant(), 0);
+    a.SetAvalant(-1);
+    EXPECT_FALSE(b.visible());
+    EXPECT_FALSE(t.visible());
+    EXPECT_EQ(a.GetAvalant(), 0);
+    a.SetAvalant(1);
+    EXPECT_TRUE(b.visible());
+    EXPECT_TRUE(t.visible());
+    EXPECT_EQ(icon(b), "AVALANT");
+    EXPECT_EQ(a.GetAvalant(), 1);
+}
+
+TEST_F(AvalantTest, OtherValuesChangeNothing) {
+    a.SetAvalant(-1);
+    for (int v : {2, -2, 32767, -32768})
+        a.SetAvalant(static_cast<std::int16_t>(v));
+    EXPECT_FALSE(b.visible());
+    EXPECT_EQ(a.GetAvalant(), 1);
+    EXPECT_EQ(icon(b), "AVALANT");
+}
+
+class SensRotTest : public ::testing::Test {
+protected:
+    Host host;
+    SensRot s{host};
+    Widget& b0 = s.widget("bSensRot", 0);
+    Widget& b1 = s.widget("bSensRot", 1);
+    Widget& t0 = s.widget("tSensRot", 0);
+    Widget& t1 = s.widget("tSensRot", 1);
+    std::int16_t set(std::int16_t sens, std::int16_t tournant) {
+        s.SetSensRot(sens, tournant);
+        return sens;
+    }
+};
+
+TEST_F(SensRotTest, OneButtonConfigurations) {
+    EXPECT_EQ(set(1, 0), 1);
+    EXPECT_TRUE(b0.visible());
+    EXPECT_FALSE(b1.visible());
+    EXPECT_FALSE(t1.visible());
+    EXPECT_EQ(icon(b0), "SROT_T_T");
+    EXPECT_EQ(t0.caption(), "Trigo");
+    EXPECT_EQ(b0.toolTip(), "Sens de Rotation de la broche");
+    set(-1, 1);
+    EXPECT_EQ(icon(b0), "SROT_F_H");
+    EXPECT_EQ(b0.toolTip(), "Sens de Rotation de l'outil");
+}
+
+TEST_F(SensRotTest, BothButtonsWithTheToolActive) {
+    set(-1, 3);
+    EXPECT_TRUE(b0.visible() && b1.visible() && t0.visible() && t1.visible());
+    EXPECT_EQ(icon(b0), "SROT_T_OFF");
+    EXPECT_EQ(t0.caption(), "Arrêt");
+    EXPECT_EQ(icon(b1), "SROT_F_H");
+    EXPECT_EQ(t1.caption(), "Horaire");
+    EXPECT_EQ(b1.toolTip(), "Sens de Rotation de l'outil");
+    EXPECT_EQ(s.GetTournant(), 3);
+}
+
+TEST_F(SensRotTest, ClickingTheOffButtonSwitchesThenSteps) {
+    set(0, 2);
+    EXPECT_EQ(icon(b1), "SROT_F_OFF");
+    EXPECT_EQ(t1.caption(), "Fixe");
+    b1.click();  // tool button becomes active with the same direction
+    EXPECT_EQ(s.GetTournant(), 3);
+    EXPECT_EQ(s.GetSensRot(), 0);
+    EXPECT_EQ(icon(b1), "SROT_F_A");
+    EXPECT_EQ(icon(b0), "SROT_T_OFF");
+    b1.click();
+    EXPECT_EQ(s.GetSensRot(), 1);
+    EXPECT_EQ(t1.caption(), "Trigo");
+    b1.click();
+    EXPECT_EQ(s.GetSensRot(), -1);
+    b0.click();  // back to the spindle
+    EXPECT_EQ(s.GetTournant(), 2);
+    EXPECT_EQ(icon(b0), "SROT_T_H");
+    EXPECT_EQ(t1.caption(), "Fixe");
+}
+
+TEST_F(SensRotTest, ArgumentsAreClamped) {
+    set(5, 2);
+    EXPECT_EQ(s.GetSensRot(), 1);
+    EXPECT_EQ(icon(b0), "SROT_T_T");
+    set(0, 7);  // treated as configuration 3
+    EXPECT_EQ(s.GetTournant(), 3);
+    EXPECT_EQ(icon(b1), "SROT_F_A");
+    set(-3, 2);  // stored as -1 but not drawn: the argument is below -1
+    EXPECT_EQ(s.GetSensRot(), -1);
+    EXPECT_EQ(icon(b0), "SROT_T_OFF");  // left as configuration 3 drew it
+    EXPECT_EQ(icon(b1), "SROT_F_OFF");
+    EXPECT_EQ(s.GetTournant(), 2);
+}
+
+TEST_F(SensRotTest, NoButtonWritesMinusTwoBack) {
+    EXPECT_EQ(set(1, -1), -2);
+    EXPECT_FALSE(b0.visible() || b1.visible() || t0.visible() || t1.visible());
+    EXPECT_EQ(s.GetSensRot(), 1);
+    EXPECT_EQ(s.GetTournant(), -1);
+    EXPECT_EQ(set(0, -9), -2);
+    set(-1, 0);
+    EXPECT_TRUE(b0.visible());
+    EXPECT_EQ(icon(b0), "SROT_T_H");
+}
+
+class ArrosageTest : public ::testing::Test {
+protected:
+    Host host;
+    Arrosage a{host};
+    Widget& b = a.widget("bArro");
+    Widget& t = a.widget("tArro");
+};
+
+TEST_F(ArrosageTest, NewControlKeepsItsDesignCaptionUntilTheFirstDraw) {
+    EXPECT_EQ(a.GetArrosage(), 0);
+    EXPECT_EQ(t.caption(), "Arrêt Arrosage");
+    EXPECT_EQ(b.toolTip(), "Active ou désactive l'arrosage");
+    a.SetArrosage(0);
+    EXPECT_EQ(t.caption(), "Arrêt arrosage");
+}
+
+TEST_F(ArrosageTest, FourClicksComeBackToTheSameState) {
+    a.SetArrosage(2);
+    const char* captions[] = {"Arrosage 1 et 2", "Arrêt arrosage", "Arrosage 1", "Arrosage 2"};
+    const char* icons[] = {"ARRO_3", "ARRO_0", "ARRO_1", "ARRO_2"};
+    for (int i = 0; i < 4; ++i) {
+        b.click();
+        EXPECT_EQ(t.caption(), captions[i]);
+        EXPECT_EQ(icon(b), icons[i]);
+    }
+    EXPECT_EQ(a.GetArrosage(), 2);
+}
+
+TEST_F(ArrosageTest, ClampsAndHides) {
+    a.SetArrosage(9);
+    EXPECT_EQ(a.GetArrosage(), 3);
+    EXPECT_EQ(t.caption(), "Arrosage 1 et 2");
+    a.SetArrosage(-5);
+    EXPECT_EQ(a.GetArrosage(), -1);
+    EXPECT_FALSE(b.visible());
+    EXPECT_FALSE(t.visible());
+    EXPECT_EQ(t.caption(), "Arrosage 1 et 2");  // nothing else changes
+    a.SetArrosage(2);
+    EXPECT_TRUE(b.visible() && t.visible());
+    EXPECT_EQ(icon(b), "ARRO_2");
+    EXPECT_EQ(t.caption(), "Arrosage 2");
+}
+
+}  // namespace
+}  // namespace oru
