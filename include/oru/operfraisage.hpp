@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -52,7 +53,74 @@ public:
     Avalant& Avalant1();  // the embedded toggle; widget("Avalant1") is its container
 
 private:
-    // private state and routines: to be completed with the panel's behaviour
+    // creation, set-up by operation type, pass calculation, hole cycles
+    void UserControl_Initialize();
+    void loadToolPicture(const std::string& outil);
+    void InitPasses();
+    void CalculPasses();
+    void InitTrous();
+    double ValeurVisible(int i);
+
+    // handlers
+    void tbVal_Change(int Index);
+    void bExtBrut_Click();
+    void bTrou_Click(int Index);
+    void approcheClick(std::int16_t mode);
+    void bDegageZsecu_Click();
+    void cAccostage_Click();
+    void bSurf_Click();
+    void tbGardeAcc_Change();
+    void tbGardeDeg_LostFocus();
+
+    // engagement helpers
+    bool engagementFlag(const std::vector<bool>& flags, int k) const;
+
+    // widget arrays, index-checked
+    Widget& tbVal(int i);
+    Widget& bTrou(int i);
+
+    Avalant avalant1_;
+
+    Widget& Avalant1_;
+    Widget& pTrou_;
+    Widget& tTrou_;
+    Widget& tNbPasses_;
+    Widget& tProf_;
+    Widget& tDiamTrou_;
+    Widget& pOutil_;
+    Widget& pPasses_;
+    Widget& bExtBrut_;
+    Widget& bApproZsecu_;
+    Widget& bApproXYZ_;
+    Widget& bApproZXY_;
+    Widget& bAppro3D_;
+    Widget& bDegageZsecu_;
+    Widget& pAccoste_;
+    Widget& cAccostage_;
+    Widget& imgAccoste_;
+    Widget& tbGardeAcc_;
+    Widget& tbGardeDeg_;
+    Widget& tbRecouvre_;
+    Widget& bSurf_;
+    Widget& tbAngBal_;
+    std::array<Widget*, 9> tbVal_{};
+    std::array<Widget*, 6> bTrou_{};
+
+    // panel state
+    std::string Outil_;
+    std::string ProfBrut_;
+    std::string RacineExtBrut_;
+    bool PassesActives_ = false;
+    bool writingFields_ = false;  // SetPasses is writing the value fields
+    std::int16_t DegageZsecu_ = 0;
+    std::int16_t Approche_ = 0;
+    bool GardeDegModifiee_ = false;
+    std::string RacineAccoste_;
+    std::vector<bool> VisGardeAcc_;
+    std::vector<bool> VisGardeDeg_;
+    std::vector<bool> VisRecouvre_;
+    std::int16_t Balayage_ = 0;
+    bool Ferme_ = false;
 };
 
 }  // namespace oru

@@ -1,0 +1,84 @@
+// Approach modes and the final retract to the safety Z plane. The safety Z field tbVal(0) is
+// needed only when the approach starts from the safety plane or the tool goes back to it.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "frame/resources.hpp"
+#include "oru/operfraisage.hpp"
+
+namespace oru {
+namespace {
+
+// The approach buttons, by mode: icon stems, "_ON" when selected, "_OFF" otherwise.
+struct ApproachRow {
+    std::int16_t mode;
+    std::string_view button;
+    std::string_view icon;
+};
+// clang-format off
+constexpr ApproachRow kApproaches[] = {
+    {0, "bApproZsecu", "APPRO_ZSECU"},
+    {1, "bApproXYZ",   "APPRO_XY_Z"},
+    {2, "bApproZXY",   "APPRO_Z_XY"},
+    {3, "bAppro3D",    "APPRO_XYZ"},
+};
+// clang-format on
+
+constexpr std::string_view kRetractOn = "DEG_ZSECU_ON";
+constexpr std::string_view kRetractOff = "DEG_ZSECU_OFF";
+
+Picture icon(std::string_view name) { return res::LoadResPicture(name, res::Type::Icon); }
+
+}  // namespace
+
+void OperFraisage::approcheClick(std::int16_t mode) {
+    Approche_ = mode;
+    for (const ApproachRow& row : kApproaches) {
+        const std::string name = std::string(row.icon) + (row.mode == mode ? "_ON" : "_OFF");
+        widget(row.button).setPicture(icon(name));
+    }
+    tbVal(0).setVisible(mode == 0 || DegageZsecu_ == 1);
+}
+
+void OperFraisage::bDegageZsecu_Click() {
+    if (DegageZsecu_ == 0) {
+        DegageZsecu_ = 1;
+        bDegageZsecu_.setPicture(icon(kRetractOn));
+        tbVal(0).setVisible(true);
+    } else {
+        DegageZsecu_ = 0;
+        bDegageZsecu_.setPicture(icon(kRetractOff));
+        tbVal(0).setVisible(Approche_ == 0);
+    }
+}
+
+void OperFraisage::SetApproche(std::int16_t Approche) {
+    if (Approche >= 0 && Approche <= 3) approcheClick(Approche);
+}
+
+void OperFraisage::SetDegageZ(std::int16_t DegageZsecu) {
+    DegageZsecu_ = DegageZsecu;
+    switch (DegageZsecu) {
+        case -1:
+            bDegageZsecu_.setVisible(false);
+            break;
+        case 1:
+            bDegageZsecu_.setVisible(true);
+            bDegageZsecu_.setPicture(icon(kRetractOn));
+            tbVal(0).setVisible(true);
+            break;
+        case 0:
+            bDegageZsecu_.setVisible(true);
+            bDegageZsecu_.setPicture(icon(kRetractOff));
+            tbVal(0).setVisible(Approche_ == 0);
+            break;
+        default:
+            break;  // stored and returned as given
+    }
+}
+
+std::int16_t OperFraisage::GetApproche() { return Approche_; }
+std::int16_t OperFraisage::GetDegageZ() { return DegageZsecu_; }
+
+}  // namespace oru
