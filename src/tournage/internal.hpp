@@ -1,0 +1,142 @@
+#pragma once
+
+// Shared by the source files of the turning panel: its widgets, the working values of one
+// set-up, checked access to the host's value tables and small helpers.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/failures.hpp"
+#include "frame/strings.hpp"
+#include "oru/opertournage.hpp"
+
+namespace oru {
+
+inline constexpr std::string_view kLabelSetup = "Initialisation opération Tournage";
+inline constexpr std::string_view kLabelApproach = "Sélection du type d'approche";
+inline constexpr std::string_view kLabelRetract = "Sélection du type de dégagement";
+
+// Widgets of the threading details page, hidden while the general page is shown.
+inline constexpr std::string_view kThreadingPage[] = {
+    "lPasFilet",     "tNbFilet",  "tAngPlonge",     "tPasseFinition",
+    "tNbPasseFilet", "tbNbFilet", "tbNbPasseFilet",
+};
+
+// The drilling operations proper: the units digit carries the hole cycle.
+inline bool IsDrillingCycle(std::int16_t op) { return op >= 140 && op <= 149; }
+
+// A widget array of the panel; an index outside it is the subscript failure.
+template <std::size_t N>
+class WidgetArray {
+public:
+    WidgetArray(Panel& panel, std::string_view name) {
+        for (std::size_t i = 0; i < N; ++i)
+            items_[i] = &panel.widget(name, static_cast<int>(i));
+    }
+    Widget& operator()(int i) const {
+        if (i < 0 || static_cast<std::size_t>(i) >= N) fail::subscriptOutOfRange();
+        return *items_[static_cast<std::size_t>(i)];
+    }
+    static constexpr int size() { return static_cast<int>(N); }
+
+private:
+    std::array<Widget*, N> items_{};
+};
+
+struct OperTournage::Ui {
+    explicit Ui(Panel& p);
+
+    WidgetArray<8> tbPara;
+    WidgetArray<4> bAppro;
+    WidgetArray<4> bTrou;
+    Widget &tbXsecu, &tbZsecu, &tbSensFilet, &tbNbFilet, &tbNbPasseFilet;
+    Widget &bDegage, &bSens, &bGorge, &bUsAxe, &bFiletage;
+    Widget &cbPas, &lPasFilet;
+    Widget &tSensFilet, &tFiletage, &tNbFilet, &tAngPlonge, &tNbPasseFilet, &tPasseFinition;
+    Widget &tPasses, &tDiamBrut, &tZBrut, &tXBrut;
+    Widget &picOper, &picFilet, &picOutilTE, &picOutilTI;
+    Widget &Line1, &Line2;
+};
+
+// The host's two value tables, read and written through checked indexes only, and the locals
+// that the per-operation rules set and the common finish applies.
+struct OperTournage::Setup {
+    std::vector<double>& td;
+    std::vector<std::int16_t>& ti;
+    std::string outil;  // tool code, possibly replaced by the rules
+    std::string profil;
+    std::string typeFilet;
+
+    std::int16_t XSens = 0;
+    std::int16_t YSens = 0;
+    bool showUsAxe = false;
+    bool showGorge = false;
+    bool showDiamBrut = false;
+    bool showXBrut = false;
+    bool showZBrut = false;
+
+    double d(std::size_t i) const { return tdRef(i); }
+    std::int16_t i(std::size_t k) const { return tiRef(k); }
+    double& tdRef(std::size_t i) const {
+        if (i >= td.size()) fail::subscriptOutOfRange();
+        return td[i];
+    }
+    std::int16_t& tiRef(std::size_t k) const {
+        if (k >= ti.size()) fail::subscriptOutOfRange();
+        return ti[k];
+    }
+    // Tool family: the first two characters of the tool code.
+    std::string family() const { return str::Left(outil, 2); }
+};
+
+// Sets MajEnCours for the lifetime of the guard and clears it on every way out, so that a
+// failure between never leaves the panel deaf to edits.
+class UpdateGuard {
+public:
+    explicit UpdateGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~UpdateGuard() { flag_ = false; }
+    UpdateGuard(const UpdateGuard&) = delete;
+    UpdateGuard& operator=(const UpdateGuard&) = delete;
+
+private:
+    bool& flag_;
+};
+
+// A tooltip written into a widget (index -1 outside an array).
+struct TipRow {
+    std::string_view widget;
+    int index;
+    std::string_view text;
+};
+
+inline void ApplyTips(Panel& panel, std::span<const TipRow> rows) {
+    for (const TipRow& r : rows)
+        panel.widget(r.widget, r.index).setToolTip(std::string(r.text));
+}
+
+struct Pos {
+    int left;
+    int top;
+};
+
+inline void MoveTo(Widget& w, Pos p) {
+    w.setLeft(p.left);
+    w.setTop(p.top);
+}
+
+// The profile letter as the approach button reads it ("B" is external) and as the retract
+// button reads it ("B" external, "F" internal).
+inline std::string ApproachProfile(const std::string& profil) {
+    return profil == "B" ? std::string("E") : profil;
+}
+inline std::string RetractProfile(const std::string& profil) {
+    if (profil == "B") return "E";
+    if (profil == "F") return "I";
+    return profil;
+}
+
+}  // namespace oru

@@ -1,0 +1,137 @@
+#include <string_view>
+
+#include "frame/trap.hpp"
+#include "oru/opertournage.hpp"
+#include "tournage/internal.hpp"
+
+namespace oru {
+namespace {
+
+using K = WidgetKind;
+
+// Design-time layout: the operation sketch on the left, the approach and retract buttons, the
+// safety distances and the threading widgets in the column on its right.
+// clang-format off
+constexpr WidgetSpec kInventory[] = {
+    // name            kind              n  caption                  pic left  top   width height dx   dy
+    {"OperTournage",   K::PictureBox,    0, "",                      "", 0,    0,    9400, 4700},
+    {"picOper",        K::Image,         0, "",                      "", 0,    0,    5700, 4680},
+    {"picOutilTE",     K::Image,         0, "",                      "", 4420, 720,  1200, 1200},
+    {"picOutilTI",     K::Image,         0, "",                      "", 4420, 3000, 1200, 1200},
+    {"picFilet",       K::Image,         0, "",                      "", 5580, 2040, 3660, 1980},
+    {"tbPara",         K::TextBox,       8, "",                      "", 8520, 1140, 780,  285,  0,   330},
+    {"tbXsecu",        K::TextBox,       0, "",                      "", 6600, 720,  780,  285},
+    {"tbZsecu",        K::TextBox,       0, "",                      "", 7560, 720,  780,  285},
+    {"tbSensFilet",    K::TextBox,       0, "",                      "", 8160, 1560, 420,  285},
+    {"tbNbFilet",      K::TextBox,       0, "",                      "", 7800, 2100, 600,  285},
+    {"tbNbPasseFilet", K::TextBox,       0, "",                      "", 7800, 3180, 600,  285},
+    {"bAppro",         K::CommandButton, 4, "",                      "", 5880, 60,   540,  540,  600, 0},
+    {"bTrou",          K::CommandButton, 4, "",                      "", 5880, 3600, 540,  540,  600, 0},
+    {"bDegage",        K::CommandButton, 0, "",                      "", 8400, 60,   540,  540},
+    {"bSens",          K::CommandButton, 0, "",                      "", 2940, 1100, 480,  480},
+    {"bGorge",         K::CommandButton, 0, "",                      "", 8640, 3360, 540,  540},
+    {"bUsAxe",         K::CommandButton, 0, "",                      "", 4980, 2940, 540,  540},
+    {"bFiletage",      K::CommandButton, 0, "Détails Filetage >>",   "", 5880, 4260, 2040, 375},
+    {"cbPas",          K::ComboBox,      0, "",                      "", 5880, 1560, 1200, 315},
+    {"lPasFilet",      K::ListBox,       0, "",                      "", 120,  1560, 5400, 2985},
+    {"tSensFilet",     K::Label,         0, "Sens filet",            "", 7200, 1600, 900,  255},
+    {"tFiletage",      K::Label,         0, "FILETAGE ISO Métrique", "", 5880, 1140, 3480, 255},
+    {"tNbFilet",       K::Label,         0, "Nombre de Filets",      "", 5880, 2100, 1800, 255},
+    {"tAngPlonge",     K::Label,         0, "Angle de Pénétration",  "", 5880, 2460, 1800, 255},
+    {"tNbPasseFilet",  K::Label,         0, "Nombre de Passes",      "", 5880, 3180, 1800, 255},
+    {"tPasseFinition", K::Label,         0, "Dernière Passe",        "", 5880, 2820, 1800, 255},
+    {"tPasses",        K::Label,         0, "Passes",                "", 5760, 2340, 3480, 255},
+    {"tDiamBrut",      K::Label,         0, "",                      "", 20,   3580, 1000, 255},
+    {"tZBrut",         K::Label,         0, "",                      "", 4920, 3480, 900,  255},
+    {"tXBrut",         K::Label,         0, "",                      "", 20,   2400, 900,  255},
+    {"Line1",          K::Line,          0, "",                      "", 5800, 660,  3500, 0},
+    {"Line2",          K::Line,          0, "",                      "", 5800, 1080, 3500, 0},
+};
+// clang-format on
+constexpr int kWidth = 9400;
+constexpr int kHeight = 4700;
+
+// clang-format off
+constexpr TipRow kCreationTips[] = {
+    {"bAppro",   0,  "Approche rapide Z puis X"},
+    {"bAppro",   1,  "Approche rapide X puis Z"},
+    {"bAppro",   2,  "Approche rapide XZ"},
+    {"bAppro",   3,  "Dégagement rapide X sécurité, Approche Z puis X"},
+    {"bDegage",  -1, "Dégagement rapide en fin d'opération"},
+    {"bSens",    -1, "Sens d'usinage"},
+    {"cbPas",    -1, "Pas du Filetage"},
+    {"tbXsecu",  -1, "Dégagement Radial de Sécurité"},
+    {"tbZsecu",  -1, "Dégagement Axial de Sécurité"},
+    {"tDiamBrut",-1, "Diamètre du brut"},
+    {"tXBrut",   -1, "Distance Radiale au brut"},
+    {"bTrou",    0,  "Perçage"},
+    {"bTrou",    1,  "Perçage Chambrage"},
+    {"bTrou",    2,  "Perçage Brise-Copeaux"},
+    {"bTrou",    3,  "Perçage Débourrage"},
+};
+// clang-format on
+
+}  // namespace
+
+OperTournage::Ui::Ui(Panel& p)
+    : tbPara(p, "tbPara"),
+      bAppro(p, "bAppro"),
+      bTrou(p, "bTrou"),
+      tbXsecu(p.widget("tbXsecu")),
+      tbZsecu(p.widget("tbZsecu")),
+      tbSensFilet(p.widget("tbSensFilet")),
+      tbNbFilet(p.widget("tbNbFilet")),
+      tbNbPasseFilet(p.widget("tbNbPasseFilet")),
+      bDegage(p.widget("bDegage")),
+      bSens(p.widget("bSens")),
+      bGorge(p.widget("bGorge")),
+      bUsAxe(p.widget("bUsAxe")),
+      bFiletage(p.widget("bFiletage")),
+      cbPas(p.widget("cbPas")),
+      lPasFilet(p.widget("lPasFilet")),
+      tSensFilet(p.widget("tSensFilet")),
+      tFiletage(p.widget("tFiletage")),
+      tNbFilet(p.widget("tNbFilet")),
+      tAngPlonge(p.widget("tAngPlonge")),
+      tNbPasseFilet(p.widget("tNbPasseFilet")),
+      tPasseFinition(p.widget("tPasseFinition")),
+      tPasses(p.widget("tPasses")),
+      tDiamBrut(p.widget("tDiamBrut")),
+      tZBrut(p.widget("tZBrut")),
+      tXBrut(p.widget("tXBrut")),
+      picOper(p.widget("picOper")),
+      picFilet(p.widget("picFilet")),
+      picOutilTE(p.widget("picOutilTE")),
+      picOutilTI(p.widget("picOutilTI")),
+      Line1(p.widget("Line1")),
+      Line2(p.widget("Line2")) {}
+
+OperTournage::OperTournage(Host& host)
+    : Panel(host, "OperTournage", std::string(kTitleCN), kInventory, kWidth, kHeight),
+      ui_(std::make_unique<Ui>(*this)) {
+    // The general page comes first.
+    for (std::string_view name : kThreadingPage)
+        widget(name).setVisible(false);
+
+    Ui& u = *ui_;
+    for (int i = 0; i < u.bAppro.size(); ++i)
+        u.bAppro(i).onClick([this, i] { bAppro_Click(i); });
+    for (int i = 0; i < u.bTrou.size(); ++i)
+        u.bTrou(i).onClick([this, i] { bTrou_Click(i); });
+    for (int i = 0; i < u.tbPara.size(); ++i) {
+        u.tbPara(i).onChange([this, i] { tbPara_Change(i); });
+        u.tbPara(i).onLostFocus([this, i] { tbPara_LostFocus(i); });
+    }
+    u.bDegage.onClick([this] { bDegage_Click(); });
+
+    UserControl_Initialize();
+}
+
+OperTournage::~OperTournage() = default;
+
+void OperTournage::UserControl_Initialize() {
+    ApplyTips(*this, kCreationTips);
+    ui_->tPasses.setCaption("");
+}
+
+}  // namespace oru
