@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh libgtest-dev
 cmake --preset dev >/dev/null
-cmake --build --preset dev --target oru_selectors_demo
-exec ./build/dev/apps/oru_selectors_demo
+cmake --build --preset dev --target oru_demo
+exec ./build/dev/apps/oru_demo

@@ -1,5 +1,5 @@
-// A small headless host: creates the three selectors, sets them up as a host application
-// would, clicks them as a user would, and prints what each one shows after every step.
+// A small headless host: creates the three selectors and the milling panel, sets them up as a
+// host application would, clicks and types as a user would, and prints what each one shows.
 #include <cstdint>
 #include <iostream>
 #include <string>
@@ -61,6 +61,23 @@ int main() {
     arro.SetArrosage(-5);
     show("SetArrosage(-5)", barro, tarro);
     std::cout << "  GetArrosage = " << arro.GetArrosage() << "\n";
+
+    std::cout << "OperFraisage (milling panel): blind pocket\n";
+    oru::OperFraisage milling(host);
+    milling.Typoper = 20;
+    milling.debouchant = false;
+    // safety Z, Z clearance, pass depth, last pass, bottom and side allowances, diameter,
+    // overrun, depth, depth extended to the stock, host depth
+    milling.SetPasses("FR10", {50, 2, 3, 0.5, 0.2, 0.3, 8, 0, 10, 12, 10});
+    std::cout << "  passes \"" << milling.widget("tNbPasses").caption() << "\"\n";
+    milling.widget("tbVal", 2).setText("2");
+    std::cout << "  pass depth typed 2: passes \"" << milling.widget("tNbPasses").caption()
+              << "\"\n";
+    std::cout << "  GetPasse = " << milling.GetPasse()
+              << ", GetDerpasse = " << milling.GetDerpasse()
+              << ", GetSurepZ = " << milling.GetSurepZ()
+              << ", GetProfondeur = " << milling.GetProfondeur()
+              << ", GetDepasse = " << milling.GetDepasse() << " (hidden)\n";
 
     std::cout << "Message boxes shown: " << host.messages().size() << "\n";
     return host.messages().empty() ? 0 : 1;
