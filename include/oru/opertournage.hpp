@@ -113,12 +113,28 @@ private:
     double ValeurPara(int Index);
     double boxValue(int Index);
 
-    // ---- picture, tool, thread table and hole cycle routines (not yet filled in) ----
+    // ---- operation picture and tool pictures ----
     void InitImageOutil(std::string outil);
     void AfficheOperation();
+
+    // ---- machining direction and to-axis option ----
+    void bSens_Click();
+    void bUsAxe_Click();
+
+    // ---- thread tables and pitch choice ----
     void LitFichierFilet(std::string profil, double PasInit, double ProfInit, double Drapeau);
-    void bTrou_Click(int Index);
+    void cbPas_Click();
+    void lPasFilet_Click();
     void ChoixTypeFilet(int Index);  // thread type choice on the threading page
+
+    // ---- threading details page ----
+    void bFiletage_Click();
+    void showPage(bool details);  // visibility of the widgets of the two pages
+    void restoreGeneralPage();    // a new set-up always starts from the general page
+
+    // ---- groove and drilling options ----
+    void bGorge_Click();
+    void bTrou_Click(int Index);
 };
 
 }  // namespace oru

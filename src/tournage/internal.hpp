@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,12 +20,50 @@ namespace oru {
 inline constexpr std::string_view kLabelSetup = "Initialisation opération Tournage";
 inline constexpr std::string_view kLabelApproach = "Sélection du type d'approche";
 inline constexpr std::string_view kLabelRetract = "Sélection du type de dégagement";
+inline constexpr std::string_view kLabelDisplay = "Affichage opération TOURNAGE";
+inline constexpr std::string_view kLabelToolPicture = "Initialisation image outil";
+inline constexpr std::string_view kLabelDirection = "Sélection du sens d'usinage";
+inline constexpr std::string_view kLabelToAxis = "Usinage jusqu'à l'axe";
+inline constexpr std::string_view kLabelPitch = "Sélection du pas du filetage";
+inline constexpr std::string_view kLabelThread = "Sélection d'un filet";
+inline constexpr std::string_view kLabelThreadingPage = "Sélection de la page FILETAGE";
+inline constexpr std::string_view kLabelOption = "Sélection de l'option d'usinage";
+inline constexpr std::string_view kLabelHoleCycle = "Sélection du type de perçage";
 
 // Widgets of the threading details page, hidden while the general page is shown.
 inline constexpr std::string_view kThreadingPage[] = {
     "lPasFilet",     "tNbFilet",  "tAngPlonge",     "tPasseFinition",
     "tNbPasseFilet", "tbNbFilet", "tbNbPasseFilet",
 };
+
+// The thread types, in the order of the bAppro buttons of the threading page. K turns a pitch
+// into the difference between the nominal diameter and the bore of an internal thread.
+struct ThreadTypeRow {
+    std::string_view letter;
+    std::string_view caption;  // tFiletage
+    std::string_view angle;    // flank angle, written into tbPara(7)
+    double K;
+};
+// clang-format off
+inline constexpr ThreadTypeRow kThreadTypes[] = {
+    // letter caption                 angle   K
+    {"M",    "FILET ISO Métrique",    "30",   1.0825},
+    {"G",    "FILET GAZ",             "27.5", 1.280654},
+    {"T",    "FILET TRAPEZOIDAL",     "15",   1.0},
+    {"R",    "FILET ROND",            "15",   0.9},
+};
+// clang-format on
+
+// The button index of a thread type letter, or -1.
+inline int ThreadTypeIndex(std::string_view letter) {
+    for (std::size_t i = 0; i < std::size(kThreadTypes); ++i)
+        if (kThreadTypes[i].letter == letter) return static_cast<int>(i);
+    return -1;
+}
+
+// A text that must hold a number and nothing else (blanks aside), rounded to the nearest whole
+// number (halves to even) and checked into 16 bits; anything else is the type failure.
+std::int16_t WholeNumber(std::string_view text);
 
 // The drilling operations proper: the units digit carries the hole cycle.
 inline bool IsDrillingCycle(std::int16_t op) { return op >= 140 && op <= 149; }

@@ -123,6 +123,12 @@ OperTournage::OperTournage(Host& host)
         u.tbPara(i).onLostFocus([this, i] { tbPara_LostFocus(i); });
     }
     u.bDegage.onClick([this] { bDegage_Click(); });
+    u.bSens.onClick([this] { bSens_Click(); });
+    u.bUsAxe.onClick([this] { bUsAxe_Click(); });
+    u.bGorge.onClick([this] { bGorge_Click(); });
+    u.bFiletage.onClick([this] { bFiletage_Click(); });
+    u.cbPas.onClick([this] { cbPas_Click(); });
+    u.lPasFilet.onClick([this] { lPasFilet_Click(); });
 
     UserControl_Initialize();
 }

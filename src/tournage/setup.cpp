@@ -46,6 +46,7 @@ void OperTournage::SetOperTour(std::string outil, std::string profil, std::strin
 void OperTournage::setOperTourBody(Setup& s) {
     Ui& u = *ui_;
 
+    restoreGeneralPage();
     u.tPasses.setCaption("");
     u.tPasses.setVisible(false);
 

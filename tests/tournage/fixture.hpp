@@ -1,10 +1,12 @@
 #pragma once
 
-// A turning panel on a real picture folder, with the two value tables a host passes.
+// A turning panel on a real picture folder and thread table folder, with the two value tables a
+// host passes.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "oru/oru.hpp"
@@ -20,6 +22,34 @@ protected:
         for (const char* name : {"Filet_M_Xm.bmp", "Filet_M_O3.bmp", "Filet_M.bmp", "Filet_.bmp",
                                  "T_POCHE_P0.bmp", "T_POCHE_P1.bmp"})
             dir.writeBmp(name);
+        panel.DirSld = dir.folder();
+        writeTable("E", kTable);
+        writeTable("I", kTable);
+    }
+
+    // One record of a thread table: seven lines and the separator, with CRLF line ends.
+    static std::string record(std::string_view nom, std::string_view pas, std::string_view prof,
+                              std::string_view passes, std::string_view last, std::string_view dmin,
+                              std::string_view dmax) {
+        std::string r;
+        for (std::string_view line :
+             {nom, pas, prof, passes, last, dmin, dmax, std::string_view("-----")})
+            r.append(line).append("\r\n");
+        return r;
+    }
+    // A small table: two metric sizes (M10 with a fine and a coarse pitch), a gas thread and a
+    // trapezoidal thread.
+    static inline const std::string kHeader =
+        "; thread table\r\n;\r\nnom/pas/profondeur/nbpasses/derpasse/dmin/dmax\r\n";
+    static inline const std::string kTable =
+        kHeader + record("M10x1.25", "1.25", "0.7668", "6", "0.06", "9", "11") +
+        record("M10x1.5", "1.5", "0.9202", "6", "0.08", "9", "11") +
+        record("M12x1.75", "1.75", "1.0742", "7", "0.09", "11", "13") +
+        record("G1/2", "1.814", "1.1614", "7", "0.09", "18.81", "21.93") +
+        record("Tr10x2", "2", "1.25", "8", "0.1", "9", "11");
+
+    void writeTable(std::string_view letter, std::string_view bytes) {
+        dir.writeText("user/Filet_" + std::string(letter) + ".dat", bytes);
     }
 
     // Sets the panel up for operation `op`; td and ti keep what the test put in them.

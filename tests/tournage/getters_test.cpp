@@ -77,10 +77,13 @@ TEST_F(Getters, DrillingReadsDepthsFromTheLabels) {
     EXPECT_EQ(panel.GetProfondeur(), 40);
     EXPECT_EQ(panel.GetDiamChanf(), 8);
     EXPECT_EQ(panel.GetProfFilet(), 50);
-    ti[7] = 0;  // through
+    ti[7] = 0;  // through: no allowance under the hole (box 5 hidden), an overrun
+    setUp(141);
+    EXPECT_EQ(panel.GetSurepZ(), 0);
+    EXPECT_EQ(panel.GetDepasseZ(), 2);
+    ti[7] = 2;  // neither: the allowance box is shown
     setUp(141);
     EXPECT_EQ(panel.GetSurepZ(), 3);
-    EXPECT_EQ(panel.GetDepasseZ(), 2);
 }
 
 }  // namespace

@@ -17,7 +17,9 @@ TEST_F(OperationSetUp, CommonStartFillsTheBoxesFromTheTables) {
     EXPECT_EQ(w("tXBrut").caption(), "5");  // (50 - 40) / 2
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(box(i).text(), std::to_string(10 + i));
-    EXPECT_FALSE(w("tPasses").visible());
+    // the display routine shows the pass summary: total 10 - allowance 14 is nothing to turn
+    EXPECT_TRUE(w("tPasses").visible());
+    EXPECT_EQ(w("tPasses").caption(), "0 passe");
 }
 
 // Which widgets the common finish shows, operation by operation.

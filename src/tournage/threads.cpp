@@ -1,0 +1,200 @@
+// The thread tables: reading the table of the profile, the pitches it offers for the diameter,
+// the choice of a pitch or of a thread, and the choice of a thread type on the threading page.
+#include <cctype>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "frame/files.hpp"
+#include "frame/numbers_internal.hpp"
+#include "frame/trap.hpp"
+#include "oru/numbers.hpp"
+#include "tournage/internal.hpp"
+
+namespace oru {
+namespace {
+
+// A thread table is a few hundred short records. Anything far beyond is not a thread table: a
+// huge or binary file, or a runaway line, ends the read with its error box.
+constexpr std::size_t kMaxTableBytes = 1u << 20;
+constexpr std::size_t kMaxLineBytes = 1024;
+constexpr std::size_t kMaxRecords = 10000;
+
+constexpr double kEpsilon = 0.0000001;
+
+// K of a thread type letter; 0 for a letter outside the table.
+double KOf(std::string_view letter) {
+    const int i = ThreadTypeIndex(letter);
+    return i < 0 ? 0.0 : kThreadTypes[static_cast<std::size_t>(i)].K;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Whether a record's pitch is offered for the diameter D: an external thread by its nominal
+// diameter, an internal one by the nominal diameter its bore D gives with the pitch.
+bool Offered(double Pas, double Dmin, double Dmax, bool internal, double D, double K) {
+    const double x = internal ? num::Checked(D + K * Pas) : D;
+    return Dmin <= x && x < Dmax;
+}
+
+// One item of the thread list: designation, pitch right-aligned in ten characters, range.
+std::string ItemText(const std::string& nom, double Pas, double Dmin, double Dmax) {
+    const std::string range = str::Left(nom, 1) == "G" ? " <=D<= " : " <=D< ";
+    return nom + "\tpas=" + str::Right("          " + FormatNum3(Pas), 10) + "\t" +
+           FormatNum3(Dmin) + range + FormatNum3(Dmax);
+}
+
+}  // namespace
+
+std::int16_t WholeNumber(std::string_view text) {
+    // sign, digits with an optional decimal point, optional exponent; blanks around
+    std::size_t i = 0;
+    const auto blanks = [&] {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+    };
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i;
+        return i - start;
+    };
+    blanks();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) fail::typeMismatch();
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (digits() == 0) fail::typeMismatch();
+    }
+    blanks();
+    if (i != text.size()) fail::typeMismatch();
+    return num::CInt(Val(text));
+}
+
+void OperTournage::LitFichierFilet(std::string profil, double PasInit, double ProfInit,
+                                   double Drapeau) {
+    const std::string letter = profil == "I" ? "I" : "E";
+    Trap(host(), kTitleCN, Prompt::LabelAndDescription,
+         "Lecture du fichier FILET_" + letter + ".DAT", [&] {
+             Ui& u = *ui_;
+             Filets.clear();
+             u.lPasFilet.clear();
+             const double D = Val(u.tDiamBrut.caption());
+             const double K = KOf(TypeFilet);
+
+             const std::string path = DirSld + "user\\Filet_" + letter + ".dat";
+             if (files::FileExists(path).empty()) {
+                 ShowPlainBox(host(), "Fichier " + path + " non trouvé");
+                 return;
+             }
+
+             // Closed by its destructor on every way out, before any error box is shown.
+             files::TextFile file(path, kMaxTableBytes, kMaxLineBytes);
+             u.cbPas.clear();
+
+             // Comment lines, then one line that is skipped whatever it holds.
+             std::string line = file.readLine();
+             while (!file.atEnd() && str::Left(line, 1) == ";")
+                 line = file.readLine();
+
+             while (!file.atEnd()) {
+                 if (Filets.size() >= kMaxRecords) fail::raise("Trop de filets dans le fichier");
+                 classFilet f;
+                 f.nom = file.readLine();
+                 f.Pas = Val(file.readLine());
+                 f.Profondeur = Val(file.readLine());
+                 f.NbPasses = WholeNumber(file.readLine());
+                 f.DerPasse = Val(file.readLine());
+                 f.Dmin = Val(file.readLine());
+                 f.Dmax = Val(file.readLine());
+                 Filets.push_back(f);
+                 if (str::Left(f.nom, 1) == TypeFilet &&
+                     Offered(f.Pas, f.Dmin, f.Dmax, letter == "I", D, K))
+                     u.cbPas.addItem(FormatNum3(f.Pas));
+                 file.readLine();  // separator
+             }
+             file.close();
+
+             if (PasInit < kEpsilon)
+                 u.cbPas.writeListIndex(u.cbPas.listCount() - 1);
+             else
+                 u.cbPas.writeText(FormatNum3(PasInit));
+             if (Drapeau == 0) u.tbPara(2).writeText(FormatNum3(ProfInit));
+         });
+}
+
+void OperTournage::cbPas_Click() {
+    Trap(host(), kTitleCN, Prompt::LabelAndDescription, kLabelPitch, [&] {
+        Ui& u = *ui_;
+        const double p = Val(u.cbPas.list(u.cbPas.listIndex()));
+        for (const classFilet& f : Filets) {
+            // The first record of the type with exactly this pitch, whatever its range.
+            if (!StartsWith(f.nom, TypeFilet) || f.Pas != p) continue;
+            u.tbNbPasseFilet.writeText(FormatNum3(f.NbPasses));
+            u.tbPara(2).writeText(FormatNum3(f.Profondeur));
+            u.tbPara(3).writeText(FormatNum3(f.DerPasse));
+            return;
+        }
+    });
+}
+
+void OperTournage::lPasFilet_Click() {
+    Trap(host(), kTitleCN, Prompt::LabelAndDescription, kLabelThread, [&] {
+        if (MajEnCours) return;
+        Ui& u = *ui_;
+        // The list shows the records of the current type in file order: item 0 is the first
+        // record of the type (positions counted from 1, as the list and the table are).
+        std::size_t c = 0;
+        while (c < Filets.size() && !StartsWith(Filets[c].nom, TypeFilet))
+            ++c;
+        c = c < Filets.size() ? c + 1 : Filets.size();
+        const long long position =
+            static_cast<long long>(u.lPasFilet.listIndex()) + static_cast<long long>(c);
+        if (position < 1 || position > static_cast<long long>(Filets.size()))
+            fail::subscriptOutOfRange();
+        const classFilet& f = Filets[static_cast<std::size_t>(position - 1)];
+
+        u.cbPas.writeText(FormatNum3(f.Pas));
+        u.tbPara(2).writeText(FormatNum3(f.Profondeur));
+        u.tbPara(3).writeText(FormatNum3(f.DerPasse));
+        u.tbNbPasseFilet.writeText(FormatNum3(f.NbPasses));
+    });
+}
+
+// Runs inside the bAppro click on the threading page. While MajEnCours is set (the page is being
+// opened) only the thread list is refilled.
+void OperTournage::ChoixTypeFilet(int Index) {
+    Ui& u = *ui_;
+    const bool choose = !MajEnCours;
+    double K = 0;
+    if (choose) {
+        if (Index < 0 || static_cast<std::size_t>(Index) >= std::size(kThreadTypes))
+            fail::subscriptOutOfRange();
+        const ThreadTypeRow& row = kThreadTypes[static_cast<std::size_t>(Index)];
+        TypeFilet = row.letter;
+        u.tFiletage.setCaption(std::string(row.caption));
+        u.tbPara(7).writeText(std::string(row.angle));
+        u.cbPas.clear();
+        K = row.K;
+    }
+
+    u.lPasFilet.clear();
+    const double D = Val(u.tDiamBrut.caption());
+    for (const classFilet& f : Filets) {
+        if (!StartsWith(f.nom, TypeFilet)) continue;
+        u.lPasFilet.addItem(ItemText(f.nom, f.Pas, f.Dmin, f.Dmax));
+        if (choose && Offered(f.Pas, f.Dmin, f.Dmax, Profil == "I", D, K))
+            u.cbPas.addItem(FormatNum3(f.Pas));
+    }
+    if (choose) u.cbPas.writeListIndex(u.cbPas.listCount() - 1);
+}
+
+}  // namespace oru
