@@ -154,6 +154,37 @@ std::int16_t CInt(double x) {
     return static_cast<std::int16_t>(r);
 }
 
+std::int16_t CIntText(std::string_view text) {
+    // sign, digits with an optional decimal point, optional exponent; blanks around
+    std::size_t i = 0;
+    const auto blanks = [&] {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+    };
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        return i - start;
+    };
+    blanks();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) fail::typeMismatch();
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (digits() == 0) fail::typeMismatch();
+    }
+    blanks();
+    if (i != text.size()) fail::typeMismatch();
+    return CInt(Val(text));
+}
+
 std::int16_t Fix16(double x) {
     if (!std::isfinite(x)) fail::overflow();
     const double t = std::trunc(x);

@@ -12,6 +12,10 @@ namespace oru::num {
 
 // Nearest whole number, a half going to the even neighbour, as a 16-bit integer.
 std::int16_t CInt(double x);
+// A text converted to a whole number: it must hold a number and nothing else (blanks aside),
+// which is rounded to the nearest whole number (halves to even) into 16 bits; any other text is
+// the type failure.
+std::int16_t CIntText(std::string_view text);
 // Truncation toward zero, as a 16-bit integer.
 std::int16_t Fix16(double x);
 // A whole number known as a wider integer, checked into 16 bits.

@@ -478,7 +478,7 @@ void OperTournage::InitImageOutil(std::string outil) {
             u.picOutilTI.setVisible(false);
             return;
         }
-        const std::int16_t family = WholeNumber(str::Left(outil, 2));
+        const std::int16_t family = num::CIntText(str::Left(outil, 2));
 
         const std::shared_ptr<ToolPictureLibrary> library = host().toolPictureLibrary();
         if (!library) fail::raise("La bibliothèque des images d'outils n'est pas disponible");

@@ -10,24 +10,6 @@
 #include "tournage/internal.hpp"
 
 namespace oru {
-namespace {
-
-// A text converted to a whole number: it must hold a number and nothing else (blanks aside).
-std::int16_t ToInteger(const std::string& text) {
-    std::size_t digits = 0;
-    for (char c : text) {
-        if (std::isdigit(static_cast<unsigned char>(c))) {
-            ++digits;
-        } else if (c != ' ' && c != '.' && c != '-' && c != '+') {
-            fail::typeMismatch();
-        }
-    }
-    if (digits == 0) fail::typeMismatch();
-    return num::CInt(Val(text));
-}
-
-}  // namespace
-
 double OperTournage::ValeurPara(int Index) {
     double value = 0;
     Trap(
@@ -109,7 +91,7 @@ std::int16_t OperTournage::GetTypeEbauche() {
 
 std::int16_t OperTournage::GetUsineGorge() {
     if (OptionUsinage == "G1") return 1;
-    if (NumOp == 112 || NumOp == 113) return ToInteger(TypeFilet);
+    if (NumOp == 112 || NumOp == 113) return num::CIntText(TypeFilet);
     if (NumOp == 130) {
         const std::int16_t starts = num::Fix16(Val(ui_->tbNbFilet.text()));
         return starts < 1 ? std::int16_t{1} : starts;

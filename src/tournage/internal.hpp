@@ -61,10 +61,6 @@ inline int ThreadTypeIndex(std::string_view letter) {
     return -1;
 }
 
-// A text that must hold a number and nothing else (blanks aside), rounded to the nearest whole
-// number (halves to even) and checked into 16 bits; anything else is the type failure.
-std::int16_t WholeNumber(std::string_view text);
-
 // The drilling operations proper: the units digit carries the hole cycle.
 inline bool IsDrillingCycle(std::int16_t op) { return op >= 140 && op <= 149; }
 

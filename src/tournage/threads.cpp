@@ -48,37 +48,6 @@ std::string ItemText(const std::string& nom, double Pas, double Dmin, double Dma
 
 }  // namespace
 
-std::int16_t WholeNumber(std::string_view text) {
-    // sign, digits with an optional decimal point, optional exponent; blanks around
-    std::size_t i = 0;
-    const auto blanks = [&] {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-            ++i;
-    };
-    const auto digits = [&] {
-        const std::size_t start = i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
-            ++i;
-        return i - start;
-    };
-    blanks();
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    std::size_t mantissa = digits();
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0) fail::typeMismatch();
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        if (digits() == 0) fail::typeMismatch();
-    }
-    blanks();
-    if (i != text.size()) fail::typeMismatch();
-    return num::CInt(Val(text));
-}
-
 void OperTournage::LitFichierFilet(std::string profil, double PasInit, double ProfInit,
                                    double Drapeau) {
     const std::string letter = profil == "I" ? "I" : "E";
@@ -111,7 +80,7 @@ void OperTournage::LitFichierFilet(std::string profil, double PasInit, double Pr
                  f.nom = file.readLine();
                  f.Pas = Val(file.readLine());
                  f.Profondeur = Val(file.readLine());
-                 f.NbPasses = WholeNumber(file.readLine());
+                 f.NbPasses = num::CIntText(file.readLine());
                  f.DerPasse = Val(file.readLine());
                  f.Dmin = Val(file.readLine());
                  f.Dmax = Val(file.readLine());

@@ -94,6 +94,12 @@ TEST(Conversions, SixteenBitValuesAreRangeChecked) {
     EXPECT_THROW(num::Fix16(32768), Error);
     EXPECT_THROW(num::Fix16(-1e300), Error);
     EXPECT_THROW(num::ToInt16(40000), Error);
+
+    EXPECT_EQ(num::CIntText(" 6 "), 6);  // a text holding a number and nothing else
+    EXPECT_EQ(num::CIntText("4.5"), 4);
+    EXPECT_EQ(num::CIntText("-1e1"), -10);
+    for (const char* bad : {"", "x", "6 passes", "1e", ".", "-", "40000"})
+        EXPECT_THROW(num::CIntText(bad), Error) << bad;
     const double zero = 0.0;
     EXPECT_THROW(num::Checked(1.0 / zero), Error);
 }
