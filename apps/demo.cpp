@@ -1,8 +1,13 @@
-// A small headless host: creates the three selectors and the milling panel, sets them up as a
-// host application would, clicks and types as a user would, and prints what each one shows.
+// A small headless host: creates the three selectors and the two operation panels, sets them up
+// as a host application would, clicks and types as a user would, and prints what each one shows.
+// The turning panel reads the shipped standard thread tables from a host folder made for the run.
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "oru/oru.hpp"
 
@@ -13,6 +18,35 @@ void show(const std::string& step, const oru::Widget& button, const oru::Widget&
               << (button.picture().isEmpty() ? "(none)" : button.picture().name()) << ", "
               << label.fullName() << " \"" << label.caption() << "\", "
               << (button.visible() ? "visible" : "hidden") << "\n";
+}
+
+// A host installation for the run: the thread tables under "user", and placeholder sketches of
+// the thread pictures the turning panel loads.
+std::filesystem::path makeHostFolder() {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / "oru-demo-host";
+    fs::create_directories(root / "user");
+    for (const char* letter : {"E", "I"}) {
+        const std::string name = std::string("Filet_") + letter + ".dat";
+        fs::copy_file(fs::path(ORU_DATA_DIR) / "threads" / name, root / "user" / name,
+                      fs::copy_options::overwrite_existing);
+    }
+    // A 1 x 1 pixel, 24-bit BMP.
+    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0,  54, 0, 0, 0, 40, 0, 0, 0, 1,
+                                 0,   0,   0,  1, 0, 0, 0, 1, 0, 24, 0,  0, 0, 0, 0,  4, 0, 0, 0,
+                                 0,   0,   0,  0, 0, 0, 0, 0, 0, 0,  0,  0, 0, 0, 0,  0, 0, 0, 0};
+    for (const char* name : {"Filet_M_Xm.bmp", "Filet_M_O3.bmp"}) {
+        std::ofstream out(root / name, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bmp), sizeof bmp);
+    }
+    return root;
+}
+
+void printPitches(const oru::Widget& cbPas) {
+    std::cout << "  pitches offered:";
+    for (int i = 0; i < cbPas.listCount(); ++i)
+        std::cout << " " << cbPas.list(i);
+    std::cout << ", chosen " << cbPas.text() << "\n";
 }
 
 }  // namespace
@@ -79,6 +113,41 @@ int main() {
               << ", GetProfondeur = " << milling.GetProfondeur()
               << ", GetDepasse = " << milling.GetDepasse() << " (hidden)\n";
 
+    std::cout << "OperTournage (turning panel): external ISO thread, diameter 10\n";
+    const std::string folder = makeHostFolder().string() + "/";
+    oru::OperTournage turning(host);
+    turning.chbmp = folder;
+    turning.DirSld = folder;
+    std::vector<double> td(16, 0.0);
+    td[0] = 2;    // radial safety retract
+    td[1] = 2;    // axial safety retract
+    td[2] = 10;   // stock diameter
+    td[8] = 20;   // thread length
+    td[12] = 10;  // thread diameter
+    td[15] = 25;  // cylinder length
+    std::vector<std::int16_t> ti = {130, 10, 0, 0, 0, 0, 1, 0};
+    turning.SetOperTour("20_FILEXT", "E", "M", td, ti);
+    printPitches(turning.widget("cbPas"));
+    turning.widget("bFiletage").click();  // the threading details page
+    std::cout << "  details page: " << turning.widget("bFiletage").caption() << "\n";
+    turning.widget("bAppro", 0).click();  // ISO metric threads
+    const oru::Widget& threads = turning.widget("lPasFilet");
+    int fine = -1;
+    for (int i = 0; i < threads.listCount(); ++i)
+        if (threads.list(i).rfind("M10x1.25\t", 0) == 0) fine = i;
+    std::cout << "  " << threads.listCount() << " ISO threads listed; picking \""
+              << threads.list(fine) << "\"\n";
+    turning.widget("lPasFilet").setListIndex(fine);
+    std::cout << "  GetPas = " << turning.GetPas() << ", GetProfFilet = " << turning.GetProfFilet()
+              << ", GetDerPasseZ = " << turning.GetDerPasseZ()
+              << ", GetNbPasse = " << turning.GetNbPasse()
+              << ", GetTypeFilet = " << turning.GetTypeFilet() << "\n";
+    turning.widget("bFiletage").click();
+    std::cout << "  back to the general page: " << turning.widget("bFiletage").caption() << "\n";
+
+    for (const oru::Message& m : host.messages())
+        std::cout << "Message box (style " << m.style << ") " << m.title << ": " << m.prompt
+                  << "\n";
     std::cout << "Message boxes shown: " << host.messages().size() << "\n";
     return host.messages().empty() ? 0 : 1;
 }
