@@ -1,5 +1,7 @@
-// The set-up of the panel for each operation type: the common start and finish, the rules of
-// the operations with special behaviour, and value tables too short for what a rule reads.
+// The set-up of the panel for each operation type (the common start and finish, the rules of the
+// operations with special behaviour, value tables too short for what a rule reads), what the host
+// reads back, and typing into the parameter boxes: the pass summary, the linked boxes and
+// MajEnCours stopping the cascades.
 #include "fixture.hpp"
 
 namespace oru::test {
@@ -11,67 +13,47 @@ TEST_F(OperationSetUp, CommonStartFillsTheBoxesFromTheTables) {
     td = {1.23456, 2, 50, 7.5, 10, 11, 12, 13, 14, 15, 16, 17, 40, 0, 0, 0};
     ti = {101, 10, 0, 4, 0, 0, 0, 1};
     setUp(101);
-    EXPECT_TRUE(noMessages());
-    EXPECT_EQ(w("tbXsecu").text(), "1.235");
-    EXPECT_EQ(w("tDiamBrut").caption(), "50");
-    EXPECT_EQ(w("tXBrut").caption(), "5");  // (50 - 40) / 2
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(box(i).text(), std::to_string(10 + i));
+    EXPECT_EQ(texts({"tbXsecu", "tDiamBrut", "tXBrut"}), "1.235|50|5");  // (50 - 40) / 2
+    EXPECT_EQ(texts({"0", "1", "2", "3", "4", "5", "6", "7"}), "10|11|12|13|14|15|16|17");
     // the display routine shows the pass summary: total 10 - allowance 14 is nothing to turn
-    EXPECT_TRUE(w("tPasses").visible());
-    EXPECT_EQ(w("tPasses").caption(), "0 passe");
+    EXPECT_EQ(texts({"tPasses"}), "0 passe");
 }
-
-// Which widgets the common finish shows, operation by operation.
-struct VisibilityRow {
-    std::int16_t op;
-    const char* profil;
-    std::int16_t option;  // ti(7)
-    double diamBrut;
-    bool sens, gorge, usAxe, xBrut, zBrut, diam, pas, filet, trou;
-};
-// clang-format off
-constexpr VisibilityRow kVisibility[] = {
-    // op   prof opt diam  sens   gorge  usAxe  xBrut  zBrut  diam   pas    filet  trou
-    {100, "E", 0, 0,  false, false, false, false, true,  false, false, false, false},
-    {101, "E", 1, 50, true,  false, false, true,  true,  false, false, false, false},
-    {102, "E", 0, 50, false, false, false, false, true,  true,  false, false, false},
-    {103, "E", 3, 0,  false, false, true,  false, true,  false, false, false, false},
-    {106, "E", 0, 50, false, false, false, false, false, false, false, false, false},
-    {110, "E", 0, 50, true,  false, false, true,  true,  false, false, false, false},
-    {110, "I", 0, 50, true,  false, false, false, false, false, false, false, false},
-    {111, "I", 1, 0,  true,  true,  false, false, false, false, false, false, false},
-    {112, "E", 0, 0,  true,  true,  false, false, true,  false, false, true,  false},
-    {130, "E", 0, 0,  true,  false, false, false, true,  true,  true,  true,  false},
-    {140, "E", 0, 0,  false, true,  false, false, true,  true,  false, false, true},
-    {150, "E", 0, 0,  false, false, false, false, false, true,  false, false, false},
-    {180, "E", 1, 0,  false, true,  false, false, true,  true,  true,  true,  false},
-};
-// clang-format on
 
 TEST_F(OperationSetUp, CommonFinishShowsWhatTheOperationUses) {
+    // op, profile, option ti(7), stock diameter, and what is shown
+    // clang-format off
+    const std::tuple<std::int16_t, const char*, std::int16_t, double, const char*> rows[] = {
+        // bSens bGorge bUsAxe tXBrut tZBrut tDiamBrut cbPas picFilet bTrou(3) bFiletage
+        {100, "E", 0, 0,  "FFFFTFFFFF"},
+        {101, "E", 1, 50, "TFFTTFFFFF"},
+        {102, "E", 0, 50, "FFFFTTFFFF"},  // option "0B": the stock diameter, not the thickness
+        {103, "E", 3, 0,  "FFTFTFFFFF"},
+        {103, "E", 0, 50, "FFFFTTFFFF"},
+        {106, "E", 0, 50, "FFFFFFFFFF"},
+        {110, "I", 0, 50, "TFFFFFFFFF"},
+        {111, "I", 1, 0,  "TTFFFFFFFF"},
+        {112, "E", 0, 0,  "TTFFTFFTFF"},
+        {130, "E", 0, 0,  "TFFFTTTTFT"},
+        {140, "E", 0, 0,  "FTFFTTFFTF"},
+        {180, "E", 1, 0,  "FTFFTTTTFF"},
+        {103, "E", 0, 0,  "FFFFTFFFFF"},  // no stock: box 0 is the approach radius
+    };
+    // clang-format on
     td[3] = 5;
     td[12] = 40;
-    for (const VisibilityRow& r : kVisibility) {
-        SCOPED_TRACE(r.op);
-        td[2] = r.diamBrut;
-        ti[7] = r.option;
-        setUp(r.op, r.profil);
-        EXPECT_TRUE(noMessages());
-        EXPECT_EQ(w("bSens").visible(), r.sens);
-        EXPECT_EQ(w("bGorge").visible(), r.gorge);
-        EXPECT_EQ(w("bUsAxe").visible(), r.usAxe);
-        EXPECT_EQ(w("tXBrut").visible(), r.xBrut);
-        EXPECT_EQ(w("tZBrut").visible(), r.zBrut);
-        EXPECT_EQ(w("tDiamBrut").visible(), r.diam);
-        EXPECT_EQ(w("cbPas").visible(), r.pas);
-        EXPECT_EQ(w("picFilet").visible(), r.filet);
-        EXPECT_EQ(w("bTrou", 3).visible(), r.trou);
-        EXPECT_EQ(w("bFiletage").visible(), r.op == 130);
+    for (const auto& [op, profil, option, diamBrut, expected] : rows) {
+        td[2] = diamBrut;
+        ti[7] = option;
+        setUp(op, profil);
+        EXPECT_EQ(shown({"bSens", "bGorge", "bUsAxe", "tXBrut", "tZBrut", "tDiamBrut", "cbPas",
+                         "picFilet", "bTrou:3", "bFiletage"}),
+                  expected)
+            << op << profil << option;
     }
+    EXPECT_EQ(box(0).toolTip(), "Rayon d'approche");
 }
 
-TEST_F(OperationSetUp, LongTurningRewritesTheProfileForTheToolFamily) {
+TEST_F(OperationSetUp, LongTurningAndRoughingRewriteProfileAndOption) {
     ti[7] = 2;
     setUp(101, "E", "11_ABCDE");  // becomes "B": labels on the other side, no direction
     EXPECT_FALSE(w("bSens").visible());
@@ -80,145 +62,255 @@ TEST_F(OperationSetUp, LongTurningRewritesTheProfileForTheToolFamily) {
     setUp(101, "B", "10_ABCDE");  // back to "E"
     EXPECT_EQ(w("tXBrut").left(), 20);
     EXPECT_EQ(w("tZBrut").top(), 3480);
-}
-
-TEST_F(OperationSetUp, PartingOffWithStockShowsTheStockDiameter) {
-    td[2] = 50;
-    setUp(103);  // option "0" with stock: the stock diameter is shown
-    EXPECT_TRUE(w("tDiamBrut").visible());
-    EXPECT_EQ(w("tDiamBrut").top(), 3580);
-    td[2] = 0;
-    setUp(103);
-    EXPECT_FALSE(w("tDiamBrut").visible());
-    EXPECT_EQ(box(0).toolTip(), "Rayon d'approche");
-}
-
-TEST_F(OperationSetUp, CentringCorrectsTheAngleAlsoInTheHostTable) {
-    td[13] = 4;
-    td[14] = 10;
-    td[15] = 5;
-    for (double angle : {0.0, -5.0, 200.0}) {
-        td[11] = angle;
-        setUp(104);
-        EXPECT_EQ(td[11], 60);
-        EXPECT_EQ(box(7).text(), "1.155");  // 2 tan 30°
-        EXPECT_EQ(box(0).text(), "5.196");  // (10 - 4) / 1.155
-    }
-    td[11] = 179;
-    setUp(104);
-    EXPECT_EQ(td[11], 179);
-    EXPECT_EQ(w("tDiamBrut").caption(), "4-10");
-    EXPECT_TRUE(w("tDiamBrut").visible());
-    EXPECT_TRUE(noMessages());
-}
-
-TEST_F(OperationSetUp, RoughingWithGrooveConsumesTheHostOption) {
-    ti[3] = 4;
-    ti[6] = 1;
-    ti[7] = 1;
+    ti = {110, 10, 0, 4, 0, 0, 1, 1};  // to the axis "4", groove
     setUp(110);
     EXPECT_EQ(ti[7], 0);
     EXPECT_FALSE(w("bSens").visible());
     EXPECT_EQ(pictureOf("bUsAxe"), "T_DRESSER_4");
 }
 
-TEST_F(OperationSetUp, PlungeTurnsTheToolAngleIntoTheMaximumPlungeAngle) {
+TEST_F(OperationSetUp, PlungeAngleAndToolHeight) {
     td[12] = -30;
-    ti[6] = 1;
     setUp(112);
     EXPECT_EQ(td[12], 330);
-    EXPECT_EQ(w("tZBrut").caption(), "-150");
-    EXPECT_EQ(box(7).text(), "-150");  // angle 0 takes the tool's
-    EXPECT_EQ(pictureOf("bGorge"), "T_POCHE_1");
-
+    EXPECT_EQ(texts({"tZBrut", "7"}), "-150|-150");  // angle 0 takes the tool's
     td[11] = 45;
     setUp(113, "F", "15_TEGAP");  // characters 4 and 5 "TE": the angle is counted the other way
-    EXPECT_EQ(w("tZBrut").caption(), "150");
-    EXPECT_EQ(box(7).text(), "45");
+    EXPECT_EQ(texts({"tZBrut", "7"}), "150|45");
     EXPECT_EQ(w("picOutilTE").top(), 2055);  // the family's height, for both tool pictures
-    EXPECT_TRUE(noMessages());
+
+    // a face-side plunge with a family without height: derived from the current one, once
+    w("picOutilTI").setTop(600);  // family 20 keeps the tool where it is
+    setUp(112, "F");              // first direction: suffix "p", the tool moves down
+    EXPECT_EQ(w("picOutilTE").top(), 2160);
+    setUp(112, "F");  // same state: stays
+    EXPECT_EQ(w("picOutilTE").top(), 2160);
+    w("bSens").click();  // second direction: suffix "m", back up
+    EXPECT_EQ(w("picOutilTI").top(), 600);
+    w("picOutilTI").setTop(-40000);  // the derived height leaves 16 bits
+    w("bSens").click();
+    EXPECT_EQ(takeBox().prompt, "Affichage opération TOURNAGE\r\nDépassement de capacité");
 }
 
 TEST_F(OperationSetUp, FaceGroovingToolShapeLimitsTheDirections) {
-    struct Case {
-        const char* tool;
-        std::int16_t ti5;
-        const char* sens;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, std::int16_t, const char*> cases[] = {
         {"10_ABG1", 0, "T_SENS_2XM"},     // grooving tool: first direction only
         {"10_ABTR", 0, "T_SENS_2XM"},
         {"10_ABX1", 1, "T_SENS_XMZMXP"},  // plain tool of a listed family: second only
         {"11_ABX1", 2, "T_SENS_XMZPXP"},  // other family: third only
-        {"10_ABGR", 2, "T_SENS_XMZPXP"},  // all three stay; ti(5) as the host gave it
-        {"10_ABPR", 2, "T_SENS_XMZPXP"},
+        {"10_ABPR", 2, "T_SENS_XMZPXP"},  // all three stay; ti(5) as the host gave it
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.tool);
+    for (const auto& [tool, ti5, sens] : cases) {
         ti[5] = 2;
-        setUp(123, "B", c.tool);
-        EXPECT_EQ(ti[5], c.ti5);
-        EXPECT_EQ(pictureOf("bSens"), c.sens);
-        EXPECT_EQ(panel.GetTypeEbauche(), c.ti5);
+        setUp(123, "B", tool);
+        EXPECT_EQ(std::tuple(ti[5], pictureOf("bSens"), panel.GetTypeEbauche()),
+                  std::tuple(ti5, std::string(sens), ti5));
     }
-    EXPECT_TRUE(noMessages());
-}
-
-TEST_F(OperationSetUp, ThreadingDefaultsFollowThePitch) {
-    td[13] = 1.5;
-    td[15] = 30;
-    ti[3] = 1;
-    ti[4] = 6;
-    setUp(130);
-    EXPECT_TRUE(noMessages());
-    EXPECT_EQ(box(0).text(), "1.5");
-    EXPECT_EQ(box(1).text(), "3");
-    EXPECT_EQ(box(4).text(), "30");
-    EXPECT_EQ(w("tbNbPasseFilet").text(), "6");
-    EXPECT_EQ(w("tSensFilet").caption(), "Filet à GAUCHE");
-    EXPECT_EQ(w("picFilet").picture().name(), panel.chbmp + "Filet_M_Xm.bmp");
 }
 
 TEST_F(OperationSetUp, ShortTablesAndBadDirectionEndTheSetUpWithTheErrorBox) {
-    struct Case {
-        std::int16_t op;
-        std::size_t tdSize, tiSize;
-        std::int16_t direction;  // ti(5)
-    };
-    // td(12) is read by every operation, td(15) by centring; face grooving writes ti(5).
-    const Case cases[] = {{101, 12, 8, 0}, {104, 15, 8, 0}, {123, 16, 5, 0},
-                          {101, 16, 0, 0}, {101, 16, 8, 3}, {101, 16, 8, -1}};
-    std::size_t boxes = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.op);
-        td.assign(c.tdSize, 1);
-        ti = {c.op, 10, 0, 0, 0, c.direction, 0, 1};
-        ti.resize(c.tiSize);
+    // op, td size, ti size, ti(5): td(12) is read by every operation, td(15) by centring; face
+    // grooving writes ti(5).
+    const std::tuple<std::int16_t, std::size_t, std::size_t, std::int16_t> cases[] = {
+        {101, 12, 8, 0}, {104, 15, 8, 0}, {123, 16, 5, 0},
+        {101, 16, 0, 0}, {101, 16, 8, 3}, {101, 16, 8, -1}};
+    for (const auto& [op, tdSize, tiSize, direction] : cases) {
+        SCOPED_TRACE(op);
+        td.assign(tdSize, 1);
+        ti = {op, 10, 0, 0, 0, direction, 0, 1};
+        ti.resize(tiSize);
         panel.SetOperTour("10_ABG1", "E", "", td, ti);
-        ASSERT_EQ(host.messages().size(), ++boxes);
-        EXPECT_EQ(LastMessage(host).title, "ERREUR ORUCN");
-        EXPECT_EQ(LastMessage(host).prompt.rfind("Initialisation opération Tournage\r\n", 0), 0u);
+        const Message box = takeBox();
+        EXPECT_EQ(box.title, "ERREUR ORUCN");
+        EXPECT_TRUE(box.prompt.starts_with("Initialisation opération Tournage\r\n"));
         EXPECT_EQ(w("tbXsecu").text(), "1");  // what was written before stays
     }
     td.assign(16, 0);
     ti = {101, 10, 0, 0, 0, 1, 0, 1};
     setUp(101);  // the panel is still usable
-    EXPECT_EQ(host.messages().size(), boxes);
     EXPECT_EQ(pictureOf("bSens"), "T_SENS_ZMXP");
 }
 
 TEST_F(OperationSetUp, MissingThreadPictureStopsBeforeTheHoleButtons) {
-    ti[7] = 0;
     setUp(140);
-    EXPECT_TRUE(w("bTrou", 0).visible());
     std::filesystem::remove(dir.path() / "Filet_M_Xm.bmp");
     setUp(130);
-    EXPECT_NE(LastMessage(host).prompt.find("Initialisation opération Tournage\r\n"),
-              std::string::npos);
-    EXPECT_TRUE(w("bTrou", 0).visible());  // not reached
-    EXPECT_TRUE(w("cbPas").visible());
+    EXPECT_TRUE(boxStarts("Initialisation opération Tournage\r\n"));
+    EXPECT_EQ(shown({"bTrou:0", "cbPas"}), "TT");  // the hole buttons were not reached
+}
+
+// ---- what the host reads back ---------------------------------------------------------------
+
+using Getters = Tournage;
+
+TEST_F(Getters, HiddenBoxesAndFailedReadsGiveZeroExceptForThreading) {
+    td = {1, 2, 0, 0, 10, 11, 12, 13, 14, 15, 16, 17, 0, 0, 0, 0};
+    for (const int op : {101, 130}) {
+        setUp(static_cast<std::int16_t>(op));
+        for (int i = 0; i < 8; ++i)
+            box(i).setVisible(false);
+        EXPECT_EQ(std::pair(panel.GetGardeAccost(), panel.GetSurepZ()),
+                  op == 130 ? std::pair(10.0, 15.0) : std::pair(0.0, 0.0));
+    }
+    EXPECT_EQ(panel.GetProfondeur(), 14);
+    EXPECT_EQ(panel.GetXsecu(), 1);  // not a parameter box
+    type(2, "1e999");
+    EXPECT_EQ(panel.GetPasseZ(), 0);
+    const Message box = takeBox();
+    EXPECT_EQ(box.title + "|" + box.prompt, "ERREUR ORUCtrl|Retour de valeur 2");
+    w("tbXsecu").setText("1e999");
+    EXPECT_THROW(panel.GetXsecu(), Error);  // no trap of its own
+}
+
+TEST_F(Getters, OperationSpecificValues) {
+    const std::tuple<std::int16_t, std::int16_t, std::int16_t> sens[] = {
+        {103, 3, 1}, {103, 2, 0}, {102, 4, 1}, {110, 3, 0}, {130, 1, 1}, {180, -2, -2}};
+    for (const auto& [op, code, expected] : sens) {
+        ti[3] = code;
+        setUp(op);
+        EXPECT_EQ(panel.GetSensFilet(), expected) << op << " " << code;
+    }
+    w("tbSensFilet").setText("");
+    EXPECT_EQ(panel.GetSensFilet(), 0);
+
+    setUp(130);
+    EXPECT_EQ(panel.GetUsineGorge(), 1);  // starts "0" count as one
+    w("tbNbFilet").setText("3");
+    EXPECT_EQ(panel.GetUsineGorge(), 3);
+    setUp(113);
+    EXPECT_EQ(panel.GetTypeFilet(), "");
+    setUp(120);
+    EXPECT_EQ(panel.GetUsineGorge(), 0);
+
+    td = {0, 0, 8, 40, 50, 0, 0, 0, 0, 3, 2, 30, 0, 0, 0, 0};  // hole 8 x 40
+    // ti(7): 1 blind (what is left under the drilled length), 0 through (an overrun, box 5
+    // hidden), 2 neither (the allowance box)
+    const std::tuple<std::int16_t, double, double> cases[] = {{1, 10, 0}, {0, 0, 2}, {2, 3, 0}};
+    for (const auto& [option, surep, depasse] : cases) {
+        ti[7] = option;
+        setUp(141);
+        EXPECT_EQ(std::pair(panel.GetSurepZ(), panel.GetDepasseZ()), std::pair(surep, depasse));
+    }
+    // depth, diameter and total length
+    EXPECT_EQ(std::tuple(panel.GetProfondeur(), panel.GetDiamChanf(), panel.GetProfFilet()),
+              std::tuple(40.0, 8.0, 50.0));
+}
+
+// ---- typing into the boxes ----------------------------------------------------------------
+
+using Entry = Tournage;
+
+TEST_F(Entry, PassSummary) {
+    // op, total (box 0 turning, 1 facing), allowance (box 4 turning, 5 facing), box 2 as typed
+    // clang-format off
+    const std::tuple<std::int16_t, const char*, const char*, const char*, const char*> rows[] = {
+        {101, "10",      "0",   "2.5",  "4 passes=2.5"},
+        {101, "10",      "0.5", "3",    "1° passe=3 + 3 passes=2.167"},
+        {102, "5.5",     "0",   "3",    "1° passe=3 + 1 passe=2.5"},
+        {101, "3.0008",  "0",   "3",    "1 passe=3.001"},
+        {101, "3.002",   "0",   "3",    "1 passes=3"},
+        {102, "6",       "0",   "2.50", "1° passe=2.50 + 2 passes=1.75"},
+        {101, "2",       "2",   "1",    "0 passe"},
+        {102, "5",       "0",   "0",    "0 passe"},
+        {101, "abc",     "0",   "1",    "0 passe"},
+        // more passes than a 16-bit count holds: the true count
+        {102, "40000.5", "0",   "1",    "1° passe=1 + 40000 passes=1"},
+    };
+    // clang-format on
+    for (const auto& [op, total, allowance, pass, summary] : rows) {
+        setUp(op);
+        const int first = op == 101 ? 0 : 1;
+        type(first + 4, allowance);
+        type(2, pass);
+        type(first, total);
+        EXPECT_EQ(texts({"tPasses"}), summary);
+    }
+}
+
+TEST_F(Entry, TurnedDiameterGivesTheThicknessAlsoAfterAFailedSetUp) {
+    td[2] = 50;
+    setUp(101);
+    type(2, "2");
+    type(3, "40");
+    EXPECT_EQ(texts({"tXBrut", "0", "tPasses"}), "5|5|1° passe=2 + 2 passes=1.5");
+    td[6] = std::numeric_limits<double>::infinity();  // box 2 cannot be written
+    setUp(101);
+    EXPECT_TRUE(boxStarts("Initialisation opération Tournage\r\n"));
+    type(2, "2.5");  // the failed set-up leaves the boxes reactive
+    type(0, "10");
+    EXPECT_EQ(texts({"tPasses"}), "4 passes=2.5");
+}
+
+// Centring: box 2 length, 4 largest diameter, 6 smallest, 7 diameter per depth (2 tan of the
+// half angle; 2 for 90°), box 3 the diameter reached at the depth of box 5.
+TEST_F(Entry, CentringCorrectsTheAngleAndLinksDepthAndDiameter) {
+    td = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 10, 5};  // diameters 4 to 10, length 5
+    const std::pair<double, double> angles[] = {{179, 179}, {0, 60}, {-5, 60}, {200, 60}};
+    for (const auto& [angle, kept] : angles) {
+        td[11] = angle;
+        setUp(104);
+        EXPECT_EQ(td[11], kept) << angle;  // also in the host's table
+    }
+    EXPECT_EQ(texts({"7", "0", "tDiamBrut"}), "1.155|5.196|4-10");  // 2 tan 30°, (10 - 4) / 1.155
+    EXPECT_TRUE(w("tDiamBrut").visible());
+    td[11] = 90;
+    setUp(104);
+    EXPECT_EQ(texts({"0", "7"}), "3|2");
+    type(3, "1e999");  // a failure inside the linked writes leaves the boxes reactive
+    EXPECT_EQ(takeBox().prompt, "tbPara(3)\r\nDépassement de capacité");
+    // clang-format off
+    const std::tuple<int, const char*, int, const char*> steps[] = {
+        {5, "1", 3, "8"},       // 10 - 1 x 2
+        {5, "0", 3, "10"},      // no depth: the largest diameter
+        {5, "6", 3, "0"},       // deeper than the tool
+        {5, "4", 3, "4"},       // beyond the tool's cone: the smallest diameter
+        {3, "3", 5, "erreur"},  // outside the tool's range
+        {3, "6", 5, "2"},
+        {7, "0", 5, "2"},
+        {3, "7", 5, "erreur"},  // a tool without slope: not a division by zero
+    };
+    // clang-format on
+    for (const auto& [typed, text, linked, expected] : steps) {
+        EXPECT_EQ(typeAndRead(typed, text, linked), expected) << typed << " = " << text;
+        EXPECT_EQ(box(typed).text(), text);  // no cascade back
+    }
+}
+
+TEST_F(Entry, FinishingClearancesStayLinkedUntilTheUserLeavesBox1) {
+    td[4] = td[5] = 0.5;
+    setUp(111);
+    EXPECT_EQ(typeAndRead(0, "0.8", 1), "0.8");
+    box(1).lostFocus();
+    EXPECT_EQ(typeAndRead(0, "0.9", 1), "0.8");
+    setUp(111);  // linked again
+    EXPECT_EQ(typeAndRead(0, "0.7", 1), "0.7");
+    td[5] = 0.6;
+    setUp(111);  // a reused panel with different clearances: not linked
+    EXPECT_EQ(typeAndRead(0, "0.4", 1), "0.6");
+}
+
+TEST_F(Entry, DrillingAndThroughTappingLengthsAddUp) {
+    td[4] = 50;  // drilling: box 0 the total length, box 7 + box 5
+    setUp(142);
+    EXPECT_EQ(typeAndRead(7, "30", 5), "20");
+    EXPECT_EQ(typeAndRead(5, "15", 7), "35");
+    type(0, "1e308");
+    type(7, "-1e308");  // the remainder overflows
+    EXPECT_EQ(takeBox().prompt, "tbPara(7)\r\nDépassement de capacité");
+    type(0, "50");
+    EXPECT_EQ(typeAndRead(7, "10", 5), "40");
+
+    td[15] = 40;  // through tapping: the hole depth, box 4 + box 5
+    setUp(180);
+    type(4, "1e999");
+    EXPECT_EQ(takeBox().prompt, "tbPara(4)\r\nDépassement de capacité");
+    EXPECT_EQ(typeAndRead(4, "25", 5), "15");
+    EXPECT_EQ(typeAndRead(5, "10", 4), "30");
+    ti[7] = 1;  // blind: not linked
+    setUp(180);
+    EXPECT_EQ(typeAndRead(4, "12", 5), "0");
 }
 
 }  // namespace
