@@ -23,21 +23,21 @@ Panel::Panel(Host& host, std::string className, std::string errorTitle,
       errorTitle_(std::move(errorTitle)),
       width_(width),
       height_(height) {
-    for (const WidgetSpec& spec : inventory) {
-        const int count = spec.count > 0 ? spec.count : 1;
+    for (const WidgetSpec& row : inventory) {
+        const int count = row.count > 0 ? row.count : 1;
         for (int i = 0; i < count; ++i) {
-            auto w = std::make_unique<Widget>(*this, std::string(spec.name),
-                                              spec.count > 0 ? i : -1, spec.kind);
+            auto w = std::make_unique<Widget>(*this, std::string(row.name),
+                                              row.count > 0 ? i : -1, row.kind);
             // Design-time state: no observer can be installed yet, so nothing is notified.
-            w->setLeft(spec.left + i * spec.dx);
-            w->setTop(spec.top + i * spec.dy);
-            w->setWidth(spec.width);
-            w->setHeight(spec.height);
-            if (spec.kind == WidgetKind::TextBox || spec.kind == WidgetKind::ComboBox)
-                w->writeText(std::string(spec.caption));
+            w->setLeft(row.left + i * row.dx);
+            w->setTop(row.top + i * row.dy);
+            w->setWidth(row.width);
+            w->setHeight(row.height);
+            if (row.kind == WidgetKind::TextBox || row.kind == WidgetKind::ComboBox)
+                w->writeText(std::string(row.caption));
             else
-                w->setCaption(std::string(spec.caption));
-            if (!spec.picture.empty()) w->setPicture(designPicture(spec.picture));
+                w->setCaption(std::string(row.caption));
+            if (!row.picture.empty()) w->setPicture(designPicture(row.picture));
             widgets_.push_back(std::move(w));
         }
     }
