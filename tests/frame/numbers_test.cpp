@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "frame/numbers_internal.hpp"
 #include "oru/error.hpp"
@@ -45,26 +46,26 @@ TEST(Val, OverflowIsAFailure) {
     EXPECT_DOUBLE_EQ(Val("0." + std::string(400, '0') + "1e405"), 1e4);
 }
 
-TEST(FormatNum3, RoundsToThreeDecimalsHalvesAwayFromZero) {
-    EXPECT_EQ(FormatNum3(12.3456), "12.346");
-    EXPECT_EQ(FormatNum3(-0.0006), "-0.001");
-    EXPECT_EQ(FormatNum3(0.5), "0.5");
-    EXPECT_EQ(FormatNum3(100), "100");
-    EXPECT_EQ(FormatNum3(-2.5), "-2.5");
-    EXPECT_EQ(FormatNum3(1.5), "1.5");
-    EXPECT_EQ(FormatNum3(40), "40");
-    EXPECT_EQ(FormatNum3(2.0625), "2.063");
-    EXPECT_EQ(FormatNum3(-2.0625), "-2.063");
-    EXPECT_EQ(FormatNum3(0.0005), "0.001");
-    EXPECT_EQ(FormatNum3(0.1 + 0.2), "0.3");
-    EXPECT_EQ(FormatNum3(123456789012.3456), "123456789012.346");
-}
-
-TEST(FormatNum3, ZeroNeverCarriesASign) {
-    EXPECT_EQ(FormatNum3(0), "0");
-    EXPECT_EQ(FormatNum3(-0.0), "0");
-    EXPECT_EQ(FormatNum3(-0.0004), "0");
-    EXPECT_EQ(FormatNum3(0.0004), "0");
+TEST(FormatNum3, RoundsToThreeDecimalsHalvesAwayFromZeroWithoutASignedZero) {
+    const std::pair<double, const char*> cases[] = {
+        {12.3456, "12.346"},
+        {-0.0006, "-0.001"},
+        {0.5, "0.5"},
+        {100, "100"},
+        {-2.5, "-2.5"},
+        {1.5, "1.5"},
+        {2.0625, "2.063"},
+        {-2.0625, "-2.063"},
+        {0.0005, "0.001"},
+        {0.1 + 0.2, "0.3"},
+        {0, "0"},
+        {-0.0, "0"},
+        {-0.0004, "0"},
+        {0.0004, "0"},
+        {123456789012.3456, "123456789012.346"},
+    };
+    for (const auto& [x, text] : cases)
+        EXPECT_EQ(FormatNum3(x), text) << x;
 }
 
 TEST(FormatNum3, LargeMagnitudesAreWrittenOutExactlyWithTheirSign) {
