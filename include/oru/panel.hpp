@@ -17,7 +17,9 @@ class Host;
 // One line of a panel's widget inventory: name, kind, number of elements (0 for a single widget,
 // n for a widget array indexed 0 to n-1), design-time caption or text, design-time picture (a
 // resource name, "" for none) and the design-time geometry in twips. An array repeats the
-// geometry for every element, shifted by (dx, dy).
+// geometry for every element, shifted by (dx, dy). A widget placed inside a picture-box frame
+// names it in `container` (an earlier row) and has its position relative to that frame; hiding
+// the frame hides it on screen.
 struct WidgetSpec {
     std::string_view name;
     WidgetKind kind;
@@ -26,6 +28,26 @@ struct WidgetSpec {
     std::string_view picture = {};
     int left = 0, top = 0, width = 0, height = 0;
     int dx = 0, dy = 0;
+    std::string_view container = {};
+};
+
+using Observer = std::function<void(Widget&, Property)>;
+
+// Keeps track of one installed observer. remove() uninstalls it; it is safe to call more than
+// once and after the panel is gone. Destroying the handle does not remove the observer.
+class ObserverHandle {
+public:
+    ObserverHandle() = default;
+    void remove();
+    bool active() const;
+
+private:
+    friend class Panel;
+    struct Registry;
+    ObserverHandle(std::weak_ptr<Registry> registry, std::uint64_t id)
+        : registry_(std::move(registry)), id_(id) {}
+    std::weak_ptr<Registry> registry_;
+    std::uint64_t id_ = 0;
 };
 
 // A control: a surface holding a fixed set of widgets laid out at design time.
@@ -48,8 +70,9 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // A toolkit layer observes every property change of every widget.
-    void addObserver(std::function<void(Widget&, Property)> observer);
+    // A toolkit layer observes every property change of every widget, in the order they happen.
+    // An observer removed while changes are being announced is not called again.
+    ObserverHandle addObserver(Observer observer);
 
     // Runs a user action on `source`; any failure that escapes the handlers is shown in the
     // error box (panel title, widget name, "\r\n", description). Never throws.
@@ -68,7 +91,7 @@ private:
     std::string errorTitle_;
     int width_, height_;
     std::vector<std::unique_ptr<Widget>> widgets_;
-    std::vector<std::function<void(Widget&, Property)>> observers_;
+    std::shared_ptr<ObserverHandle::Registry> observers_;
 };
 
 }  // namespace oru

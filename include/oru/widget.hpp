@@ -55,6 +55,9 @@ public:
     WidgetKind kind() const { return kind_; }
     std::string fullName() const;  // "tbVal(3)", "bExtBrut"
     Panel* hosted() const { return hosted_; }
+    // The picture-box frame holding this widget (its position is relative to it), or nullptr
+    // when the widget sits directly on the panel.
+    Widget* container() const { return container_; }
 
     // what the panel shows
     bool visible() const { return visible_; }
@@ -101,6 +104,7 @@ public:
     void onChange(std::function<void()> handler) { onChange_ = std::move(handler); }
     void onLostFocus(std::function<void()> handler) { onLostFocus_ = std::move(handler); }
     void setHosted(Panel* control) { hosted_ = control; }
+    void setContainer(Widget* frame) { container_ = frame; }
 
 private:
     void notify(Property p);
@@ -112,6 +116,7 @@ private:
     int index_;
     WidgetKind kind_;
     Panel* hosted_ = nullptr;
+    Widget* container_ = nullptr;
 
     bool visible_ = true;
     bool enabled_ = true;

@@ -27,6 +27,14 @@ Picture::Picture(Kind kind, std::string name, std::string nativePath, int width,
       width_(width),
       height_(height) {}
 
+Picture Picture::drawn(std::string name, std::shared_ptr<const PixelImage> pixels) {
+    const int w = pixels ? pixels->width : 0;
+    const int h = pixels ? pixels->height : 0;
+    Picture p(Kind::Bitmap, std::move(name), {}, w, h);
+    p.pixels_ = std::move(pixels);
+    return p;
+}
+
 Host::Host()
     : library_(std::make_shared<NothingLibrary>()),
       decimalSeparator_(num::RegionalDecimalSeparator()) {}

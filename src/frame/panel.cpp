@@ -22,7 +22,8 @@ Panel::Panel(Host& host, std::string className, std::string errorTitle,
       className_(std::move(className)),
       errorTitle_(std::move(errorTitle)),
       width_(width),
-      height_(height) {
+      height_(height),
+      observers_(std::make_shared<ObserverHandle::Registry>()) {
     for (const WidgetSpec& row : inventory) {
         const int count = row.count > 0 ? row.count : 1;
         for (int i = 0; i < count; ++i) {
@@ -38,6 +39,7 @@ Panel::Panel(Host& host, std::string className, std::string errorTitle,
             else
                 w->setCaption(std::string(row.caption));
             if (!row.picture.empty()) w->setPicture(designPicture(row.picture));
+            if (!row.container.empty()) w->setContainer(&widget(row.container));
             widgets_.push_back(std::move(w));
         }
     }
@@ -60,13 +62,63 @@ Widget& Panel::widget(std::string_view name, int index) {
     return const_cast<Widget&>(std::as_const(*this).widget(name, index));
 }
 
-void Panel::addObserver(std::function<void(Widget&, Property)> observer) {
-    observers_.push_back(std::move(observer));
+// The observers of one panel. Entries removed while changes are being announced are emptied
+// and swept once no announcement is running, so that an observer may remove itself or another.
+struct ObserverHandle::Registry {
+    struct Entry {
+        std::uint64_t id;
+        std::shared_ptr<const Observer> fn;  // shared: a call keeps its own observer alive
+    };
+    std::vector<Entry> entries;
+    std::uint64_t nextId = 1;
+    int announcing = 0;
+
+    void sweep() {
+        if (announcing > 0) return;
+        std::erase_if(entries, [](const Entry& e) { return !e.fn; });
+    }
+};
+
+void ObserverHandle::remove() {
+    auto registry = registry_.lock();
+    registry_.reset();
+    if (!registry) return;
+    for (auto& e : registry->entries)
+        if (e.id == id_) e.fn = nullptr;
+    registry->sweep();
+}
+
+bool ObserverHandle::active() const {
+    auto registry = registry_.lock();
+    if (!registry) return false;
+    for (const auto& e : registry->entries)
+        if (e.id == id_ && e.fn) return true;
+    return false;
+}
+
+ObserverHandle Panel::addObserver(Observer observer) {
+    const std::uint64_t id = observers_->nextId++;
+    observers_->entries.push_back({id, std::make_shared<const Observer>(std::move(observer))});
+    return ObserverHandle(observers_, id);
 }
 
 void Panel::notify(Widget& w, Property p) {
-    for (const auto& observer : observers_)
-        observer(w, p);
+    ObserverHandle::Registry& registry = *observers_;
+    if (registry.entries.empty()) return;
+    struct Announcing {
+        ObserverHandle::Registry& r;
+        explicit Announcing(ObserverHandle::Registry& reg) : r(reg) { ++r.announcing; }
+        ~Announcing() {
+            --r.announcing;
+            r.sweep();
+        }
+    } guard(registry);
+    // Observers added during the announcement wait for the next change.
+    const std::size_t n = registry.entries.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        std::shared_ptr<const Observer> fn = registry.entries[i].fn;
+        if (fn) (*fn)(w, p);
+    }
 }
 
 void Panel::userAction(const Widget& source, const std::function<void()>& action) noexcept {

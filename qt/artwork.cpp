@@ -1,0 +1,119 @@
+#include "oru/qt/artwork.hpp"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QIconEngine>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "frame/resources.hpp"
+
+namespace oru::qt {
+namespace {
+
+QString upperName(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toUpper();
+}
+
+QString artworkPath(std::string_view name) {
+    return QStringLiteral(":/oru/artwork/") + upperName(name) + QStringLiteral(".svg");
+}
+
+// Draws the placeholder of a resource without artwork: a light tile with a frame and the name,
+// wrapped on its underscores.
+void paintPlaceholder(QPainter& p, const QRectF& r, const QString& name) {
+    p.fillRect(r, QColor(0xf3, 0xf4, 0xf6));
+    p.setPen(QPen(QColor(0x9c, 0xa3, 0xaf), 1.0));
+    p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    QFont f = p.font();
+    f.setPixelSize(std::max(4, static_cast<int>(r.height() / 5)));
+    p.setFont(f);
+    p.setPen(QColor(0x37, 0x41, 0x51));
+    QString text = name;
+    text.replace(QLatin1Char('_'), QStringLiteral("_\u200b"));
+    p.drawText(r.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWrapAnywhere, text);
+}
+
+// Renders the SVG (or the placeholder) of one resource into any rectangle.
+void paintResource(QPainter& p, const QRectF& r, std::string_view name) {
+    const QString path = artworkPath(name);
+    if (QFile::exists(path)) {
+        QSvgRenderer svg(path);
+        if (svg.isValid()) {
+            svg.render(&p, r);
+            return;
+        }
+    }
+    paintPlaceholder(p, r, upperName(name));
+}
+
+// An icon engine that draws the resource afresh for each requested size, so that it stays crisp
+// at every scale.
+class ResourceIconEngine final : public QIconEngine {
+public:
+    explicit ResourceIconEngine(std::string name) : name_(std::move(name)) {}
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        p->save();
+        if (mode == QIcon::Disabled) p->setOpacity(0.4);
+        paintResource(*p, rect, name_);
+        p->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pm;
+    }
+    QIconEngine* clone() const override { return new ResourceIconEngine(name_); }
+
+private:
+    std::string name_;
+};
+
+}  // namespace
+
+QSize resourceSize(std::string_view name) {
+    if (res::find(name, res::Type::Icon)) return {res::kIconSize, res::kIconSize};
+    if (res::find(name, res::Type::Bitmap)) return {res::kBitmapSize, res::kBitmapSize};
+    for (const auto& entry : res::toolbox())
+        if (name == std::to_string(entry.id)) return {res::kToolboxWidth, res::kToolboxHeight};
+    return {};
+}
+
+QPixmap resourcePixmap(std::string_view name, qreal devicePixelRatio) {
+    const QSize size = resourceSize(name);
+    if (size.isEmpty()) return {};
+    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    QPixmap pm(size * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintResource(p, QRectF(QPointF(0, 0), QSizeF(size)), name);
+    return pm;
+}
+
+QIcon resourceIcon(std::string_view name) {
+    if (resourceSize(name).isEmpty()) return {};
+    return QIcon(new ResourceIconEngine(std::string(name)));
+}
+
+bool hasArtwork(std::string_view name) { return QFile::exists(artworkPath(name)); }
+
+QStringList artworkNames() {
+    QStringList names;
+    QDirIterator it(QStringLiteral(":/oru/artwork"));
+    while (it.hasNext()) {
+        const QString file = it.next();
+        if (file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
+            names << QFileInfo(file).completeBaseName().toUpper();
+    }
+    names.sort();
+    return names;
+}
+
+}  // namespace oru::qt
