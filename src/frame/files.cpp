@@ -69,7 +69,18 @@ std::optional<fs::path> Resolve(std::string_view formed) {
     return current;
 }
 
+namespace {
+LookupRecorder gRecorder = nullptr;
+void* gRecorderContext = nullptr;
+}  // namespace
+
+void SetLookupRecorder(LookupRecorder recorder, void* context) {
+    gRecorder = recorder;
+    gRecorderContext = context;
+}
+
 std::string FileExists(std::string_view formed) {
+    if (gRecorder) gRecorder(formed, gRecorderContext);
     const auto path = Resolve(formed);
     if (!path) return "";
     std::error_code ec;

@@ -19,6 +19,12 @@ std::optional<std::filesystem::path> Resolve(std::string_view formed);
 // exists at `formed`, else "".
 std::string FileExists(std::string_view formed);
 
+// Development aid: while a recorder is installed, every path given to FileExists is handed to it
+// first. The sample picture folder generator uses it to learn every file name the panels look
+// for. nullptr uninstalls. Not for hosts: it is process-wide and not thread-safe.
+using LookupRecorder = void (*)(std::string_view formed, void* context);
+void SetLookupRecorder(LookupRecorder recorder, void* context = nullptr);
+
 // A text file in the Windows-1252 code page, read line by line and handed out in UTF-8. The
 // file is closed when the reader is closed or destroyed, whatever path the caller leaves by.
 // Files larger than maxBytes, lines longer than maxLineBytes and NUL bytes are failures, so a
