@@ -1,0 +1,190 @@
+#include "scenarios.hpp"
+
+#include <vector>
+
+namespace demo {
+namespace {
+
+// clang-format off
+constexpr Named kMilling[] = {
+    {10, "Fraisage le long d'un profil"},
+    {11, "Fraisage le long d'un profil (reprise)"},
+    {12, "Surfaçage"},
+    {15, "Contournage"},
+    {16, "Contournage (reprise)"},
+    {20, "Poche : vidage"},
+    {21, "Poche : finition du fond"},
+    {22, "Poche : vidage (reprise)"},
+    {23, "Contournage de poche"},
+    {25, "Poche à profil fermé"},
+    {30, "Pointage"},
+    {31, "Pointage - chanfreinage"},
+    {40, "Perçage"},
+    {41, "Perçage - chambrage"},
+    {42, "Perçage avec brise-copeaux"},
+    {43, "Perçage avec débourrage"},
+    {44, "Perçage en plongée hélicoïdale + spirale"},
+    {45, "Perçage en vidage de poche circulaire"},
+    {51, "Chanfreinage en plongée"},
+    {55, "Chanfreinage en contournage"},
+    {60, "Alésage, retour rapide"},
+    {61, "Alésage, retour travail"},
+    {62, "Alésage, retour indexé"},
+    {64, "Alésage en interpolation hélicoïdale"},
+    {65, "Alésage en contournage"},
+    {70, "Lamage en plongée"},
+    {71, "Lamage en plongée avec chambrage"},
+    {72, "Lamage de bossage en plongée"},
+    {73, "Lamage de bossage avec chambrage"},
+    {74, "Lamage en plongée hélicoïdale + spirale"},
+    {75, "Lamage en vidage de poche circulaire"},
+    {80, "Taraudage"},
+    {84, "Filetage à la fraise, filet à gauche"},
+    {85, "Filetage à la fraise, filet à droite"},
+};
+
+constexpr Named kTurning[] = {
+    {100, "Butée de barre"},
+    {101, "Chariotage"},
+    {102, "Dressage"},
+    {103, "Tronçonnage"},
+    {104, "Centrage"},
+    {105, "Pointage"},
+    {110, "Ébauche"},
+    {111, "Finition"},
+    {112, "Pochage en plongée"},
+    {113, "Pochage en plongée (reprise)"},
+    {120, "Gorge"},
+    {121, "Gorge latérale"},
+    {122, "Gorge latérale (reprise)"},
+    {123, "Gorge frontale"},
+    {124, "Gorge frontale (reprise)"},
+    {130, "Filetage"},
+    {140, "Perçage"},
+    {141, "Perçage - chambrage"},
+    {142, "Perçage avec brise-copeaux"},
+    {143, "Perçage avec débourrage"},
+    {150, "Chanfreinage"},
+    {170, "Lamage"},
+    {180, "Taraudage"},
+};
+
+constexpr Choice kProfiles[] = {
+    {"E", "E - extérieur"},
+    {"I", "I - intérieur"},
+    {"B", "B - extérieur, côté opposé"},
+    {"F", "F - de face"},
+};
+
+constexpr Choice kThreadTypes[] = {
+    {"M", "M - ISO métrique"},
+    {"G", "G - gaz"},
+    {"T", "T - trapézoïdal"},
+    {"R", "R - rond"},
+};
+
+constexpr Choice kTurningTools[] = {
+    {"11_EXT01", "11_EXT01 - outil à charioter extérieur"},
+    {"15_INT01", "15_INT01 - outil à aléser intérieur"},
+    {"20_GOR03", "20_GOR03 - outil à gorge extérieur"},
+    {"25_GOR03", "25_GOR03 - outil à gorge intérieur"},
+    {"30_FIL01", "30_FIL01 - outil à fileter extérieur"},
+    {"35_FIL01", "35_FIL01 - outil à fileter intérieur"},
+    {"60_FOR10", "60_FOR10 - foret"},
+};
+
+constexpr Choice kMillingTools[] = {
+    {"FR10", "FR10 - fraise 2 tailles"},
+    {"FO8", "FO8 - foret"},
+    {"TA10", "TA10 - taraud"},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const Named> millingOperations() { return kMilling; }
+std::span<const Named> turningOperations() { return kTurning; }
+std::span<const Choice> turningProfiles() { return kProfiles; }
+std::span<const Choice> threadTypes() { return kThreadTypes; }
+std::span<const Choice> turningTools() { return kTurningTools; }
+std::span<const Choice> millingTools() { return kMillingTools; }
+
+void setUp(oru::OperFraisage& panel, const Milling& m, const std::string& pictures) {
+    panel.chbmp = pictures;
+    panel.Typoper = m.typoper;
+    panel.debouchant = m.debouchant;
+    panel.AttrImage = m.attrImage;
+    panel.ExtBrut = m.extBrut;
+    panel.sZmaxi = "0";
+    panel.SetOutil(m.tool);
+    // Safety Z, approach clearance, maximum pass, last pass, bottom and side allowances,
+    // diameter, overrun, total depth; then the stock depth and the host's depth.
+    const bool hole = m.typoper >= 30;
+    const std::vector<double> tabval = {50, 2, 3, 0.5, 0.2, 0.3, hole ? 8.5 : 10, 1, 10, 12, 10};
+    panel.SetPasses(m.tool, tabval);
+    panel.SetApproche(m.approche);
+    panel.SetDegageZ(m.degage);
+    panel.SetAval(m.aval);
+    std::int16_t accostage = m.accostage;
+    panel.SetAccostage(accostage, 2, 2, 1, 0, m.balayage, m.ferme ? -1 : 0);
+}
+
+void setUp(oru::OperTournage& panel, const Turning& t, const std::string& pictures,
+           const std::string& dirSld) {
+    panel.chbmp = pictures;
+    panel.DirSld = dirSld;
+    // td: safety retracts X and Z, stock diameter, axial distance to the stock, the eight
+    // boxes (clearances, pass, pass in the groove, allowances, overrun, angle), then the main
+    // diameter, pitch or small diameter, large diameter, length.
+    std::vector<double> td = {2, 2, 50, 2, 1, 1, 2, 0.5, 0.4, 0.2, 1, 30, 40, 1.5, 12, 25};
+    std::vector<std::int16_t> ti = {t.numop, t.appro, t.degage, 3, 0, 0, t.variant, t.option};
+    switch (t.numop) {
+        case 104:  // centring: angle, small and large diameters, depth
+            td[11] = 90;
+            td[13] = 3;
+            td[14] = 8;
+            td[15] = 5;
+            break;
+        case 105:  // spotting: hole and spot diameters
+            td[12] = 10;
+            td[14] = 6;
+            break;
+        case 112:
+        case 113:  // plunge turning: tool angle
+            td[12] = 55;
+            td[11] = 45;
+            break;
+        case 130:  // threading M20 x 2.5, right hand, 8 passes, one start
+            td[12] = 20;
+            td[13] = 2.5;
+            td[6] = 1.534;
+            ti[3] = 0;
+            ti[4] = 8;
+            ti[6] = 1;
+            break;
+        case 150:  // chamfering
+            td[12] = 10;
+            td[14] = 12;
+            break;
+        case 170:  // counterboring
+            td[12] = 16;
+            td[15] = 8;
+            break;
+        case 180:  // tapping M10 x 1.5, 20 deep
+            td[12] = 10;
+            td[13] = 1.5;
+            td[14] = 0;
+            td[15] = 20;
+            break;
+        default:
+            if (t.numop >= 140 && t.numop <= 149) {  // drilling 10 mm, 25 deep
+                td[12] = 10;
+                td[15] = 25;
+            }
+            break;
+    }
+    panel.NumOp = t.numop;
+    panel.SetOperTour(t.tool, t.profil, t.typeFilet, td, ti);
+}
+
+}  // namespace demo

@@ -1,0 +1,90 @@
+#include "viewwidgets.hpp"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace oru::qt {
+
+void ValueEdit::setWarning(bool on) {
+    if (warning_ == on) return;
+    warning_ = on;
+    update();
+}
+
+void ValueEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!warning_) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xd9, 0x77, 0x06), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 2.5, 2.5);
+}
+
+PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PictureLabel::setSource(const QImage& image, QSizeF logicalSize) {
+    source_ = image;
+    logical_ = logicalSize;
+    render();
+}
+
+void PictureLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    render();
+}
+
+void PictureLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::ScreenChangeInternal) render();
+}
+
+void PictureLabel::render() {
+    if (source_.isNull() || width() <= 0 || height() <= 0) {
+        if (!pixmap().isNull()) clear();
+        return;
+    }
+    // Fit the picture's logical size into the widget, keeping its aspect.
+    QSizeF target = logical_.isEmpty() ? QSizeF(source_.size()) : logical_;
+    if (target.width() > width() || target.height() > height())
+        target.scale(QSizeF(size()), Qt::KeepAspectRatio);
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels(std::max(1, qRound(target.width() * dpr)),
+                       std::max(1, qRound(target.height() * dpr)));
+    QImage scaled = source_.size() == pixels
+                        ? source_
+                        : source_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap pm = QPixmap::fromImage(scaled);
+    pm.setDevicePixelRatio(dpr);
+    setPixmap(pm);
+}
+
+void FrameBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor base = palette().color(QPalette::Window);
+    p.fillRect(rect(), base);
+    p.setPen(QPen(base.darker(125), 1));
+    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void LineFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor base = palette().color(QPalette::Window);
+    const bool horizontal = width() >= height();
+    p.setPen(QPen(base.darker(140), 1));
+    if (horizontal)
+        p.drawLine(QPointF(0, 0.5), QPointF(width(), 0.5));
+    else
+        p.drawLine(QPointF(0.5, 0), QPointF(0.5, height()));
+    p.setPen(QPen(base.lighter(115), 1));
+    if (horizontal)
+        p.drawLine(QPointF(0, 1.5), QPointF(width(), 1.5));
+    else
+        p.drawLine(QPointF(1.5, 0), QPointF(1.5, height()));
+}
+
+}  // namespace oru::qt
