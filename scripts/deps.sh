@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the build tools and libraries that are missing (run as root on Debian).
+# Usage: deps.sh [package...]; the compiler, CMake and Ninja are always checked.
 set -euo pipefail
 
 need=()
@@ -14,5 +15,5 @@ if [ "${#need[@]}" -gt 0 ]; then
     echo "Installing: ${need[*]}"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${need[@]}"
+    apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi

@@ -3,7 +3,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh libgtest-dev libgmock-dev
+source scripts/qt-packages.sh
+bash scripts/deps.sh libgtest-dev libgmock-dev "${QT_PACKAGES[@]}" "${X_PACKAGES[@]}"
 jobs="$(nproc 2>/dev/null || echo 2)"
 for preset in dev asan; do
     echo "== $preset =="
