@@ -82,6 +82,14 @@ protected:
     Panel(Host& host, std::string className, std::string errorTitle,
           std::span<const WidgetSpec> inventory, int width, int height);
 
+    // Binding of the panel's own event handlers, done once when the panel is built. Each takes
+    // a widget of this panel (another panel's widget throws oru::Error) and replaces its handler.
+    void bindClick(Widget& w, std::function<void()> handler);
+    void bindChange(Widget& w, std::function<void()> handler);
+    void bindLostFocus(Widget& w, std::function<void()> handler);
+    // Hosts another control inside the widget `w` (a widget of kind Control of this panel).
+    void bindHosted(Widget& w, Panel& control);
+
 private:
     friend class Widget;
     void notify(Widget& w, Property p);

@@ -99,14 +99,17 @@ public:
     void clear();                    // empties list and text, ListIndex -1, no event
     void fireClick();                // runs the Click handling as code (failures propagate)
 
-    // event handling, bound by the owning panel
+private:
+    // Event handling and hosting are bound once by the owning panel (Panel::bindClick and its
+    // siblings); nothing outside the panel may replace a handler, which would break the panel
+    // silently.
+    friend class Panel;
     void onClick(std::function<void()> handler) { onClick_ = std::move(handler); }
     void onChange(std::function<void()> handler) { onChange_ = std::move(handler); }
     void onLostFocus(std::function<void()> handler) { onLostFocus_ = std::move(handler); }
     void setHosted(Panel* control) { hosted_ = control; }
     void setContainer(Widget* frame) { container_ = frame; }
 
-private:
     void notify(Property p);
     template <class T>
     void assign(T& member, T value, Property p);
