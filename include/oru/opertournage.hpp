@@ -226,15 +226,16 @@ private:
     void bUsAxe_Click();
 
     // ---- thread tables and pitch choice ----
-    void LitFichierFilet(std::string profil, double PasInit, double ProfInit, double Drapeau);
+    void LitFichierFilet(const std::string& profil, double PasInit, double ProfInit,
+                         double Drapeau);
     void cbPas_Click();
     void lPasFilet_Click();
     void ChoixTypeFilet(int Index);  // thread type choice on the threading page
 
     // ---- threading details page ----
     void bFiletage_Click();
-    void showPage(bool details);  // visibility of the widgets of the two pages
-    void restoreGeneralPage();    // a new set-up always starts from the general page
+    void showPage(bool G);      // visibility of the widgets of the two pages; G: the details page
+    void restoreGeneralPage();  // a new set-up always starts from the general page
 
     // ---- groove and drilling options ----
     void bGorge_Click();
