@@ -27,14 +27,21 @@ inline constexpr int kStylePlain = 0;
 class ToolPictureProvider {
 public:
     virtual ~ToolPictureProvider() = default;
+    // The picture of the tool `toolCode` (Picture::drawn for pixels drawn at run time, or a
+    // file picture), std::nullopt for "nothing": the turning panel then shows an empty tool
+    // picture. An exception thrown here is shown in the panel's "Initialisation image outil" box.
     virtual std::optional<Picture> picture(std::string& toolCode) = 0;
 };
 
+// The three provider classes, chosen by tool family (the first two characters of the code):
+// 50, 55, and every other family.
 enum class ToolFamilyProvider { Family50, Family55, General };
 
+// The host's tool picture library: the turning panel creates one provider per set-up.
 class ToolPictureLibrary {
 public:
     virtual ~ToolPictureLibrary() = default;
+    // A provider of the class `which`; nullptr shows the "Initialisation image outil" box.
     virtual std::unique_ptr<ToolPictureProvider> create(ToolFamilyProvider which) = 0;
 };
 

@@ -63,15 +63,19 @@ public:
     // Every widget, in inventory order (array elements in index order).
     const std::vector<std::unique_ptr<Widget>>& widgets() const { return widgets_; }
 
+    // The host the panel was built on.
     Host& host() const { return host_; }
+    // "OperFraisage", "OperTournage", "Avalant", "SensRot" or "Arrosage".
     const std::string& className() const { return className_; }
     // Title of the error box shown when a user action fails outside any trap of its own.
     const std::string& errorTitle() const { return errorTitle_; }
+    // Design-time size of the panel, in twips (1/1440 inch).
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // A toolkit layer observes every property change of every widget, in the order they happen.
-    // An observer removed while changes are being announced is not called again.
+    // A toolkit layer observes every property change of every widget, in the order they happen,
+    // synchronously inside the change. Observers added while changes are being announced are
+    // called from the next change on. The handle removes the observer (see ObserverHandle).
     ObserverHandle addObserver(Observer observer);
 
     // Runs a user action on `source`; any failure that escapes the handlers is shown in the
