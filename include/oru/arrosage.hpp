@@ -6,13 +6,20 @@
 
 namespace oru {
 
-// Coolant selector: off, coolant 1, coolant 2, both; -1 hides it.
+// Coolant selector: one picture button (bArro) and its label (tArro). Each click moves to the
+// next state: 0 off, 1 coolant 1, 2 coolant 2, 3 both, then 0 again. A new control reports 0.
+// Its operations have no error box of their own: a failure (none is expected) reaches the caller
+// as oru::Error.
 class Arrosage : public Panel {
 public:
     explicit Arrosage(Host& host);
 
-    void SetArrosage(std::int16_t Arrose);  // clamped to -1 .. 3
+    // Sets the state, clamped to -1 .. 3: -1 hides the control, 0 to 3 show it in that state.
+    // The argument is not written back.
+    void SetArrosage(std::int16_t Arrose);
+    // The state, -1 to 3 (-1 while hidden by SetArrosage).
     std::int16_t GetArrosage();
+    std::int16_t GetArrosage() const;
 
 private:
     void UserControl_Initialize();

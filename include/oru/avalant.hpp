@@ -6,15 +6,21 @@
 
 namespace oru {
 
-// Climb / conventional milling toggle: one picture button and its label.
+// Climb / conventional milling toggle: one picture button (Bavalant) and its label (Tavalant).
+// Each click of the button switches the mode. It starts in climb mode, shown. OperFraisage
+// embeds one as Avalant1. Its operations have no error box of their own: a failure (none is
+// expected) reaches the caller as oru::Error.
 class Avalant : public Panel {
 public:
     explicit Avalant(Host& host);
 
-    // -1 hides the control, 0 shows it in conventional mode, 1 in climb mode; else nothing.
+    // -1 hides the control (the mode is kept), 0 shows it in conventional mode ("Opposition"),
+    // 1 shows it in climb mode ("Avalant"); any other value changes nothing. The argument is
+    // not written back.
     void SetAvalant(std::int16_t newaval);
-    // 1 climb ("Avalant"), 0 conventional ("Opposition").
+    // 1 climb, 0 conventional; also while the control is hidden.
     std::int16_t GetAvalant();
+    std::int16_t GetAvalant() const;
 
 private:
     void UserControl_Initialize();

@@ -3,6 +3,7 @@
 // Umbrella header of the headless core.
 #include "oru/arrosage.hpp"
 #include "oru/avalant.hpp"
+#include "oru/codes.hpp"
 #include "oru/error.hpp"
 #include "oru/host.hpp"
 #include "oru/numbers.hpp"

@@ -63,15 +63,19 @@ public:
     // Every widget, in inventory order (array elements in index order).
     const std::vector<std::unique_ptr<Widget>>& widgets() const { return widgets_; }
 
+    // The host the panel was built on.
     Host& host() const { return host_; }
+    // "OperFraisage", "OperTournage", "Avalant", "SensRot" or "Arrosage".
     const std::string& className() const { return className_; }
     // Title of the error box shown when a user action fails outside any trap of its own.
     const std::string& errorTitle() const { return errorTitle_; }
+    // Design-time size of the panel, in twips (1/1440 inch).
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // A toolkit layer observes every property change of every widget, in the order they happen.
-    // An observer removed while changes are being announced is not called again.
+    // A toolkit layer observes every property change of every widget, in the order they happen,
+    // synchronously inside the change. Observers added while changes are being announced are
+    // called from the next change on. The handle removes the observer (see ObserverHandle).
     ObserverHandle addObserver(Observer observer);
 
     // Runs a user action on `source`; any failure that escapes the handlers is shown in the
@@ -81,6 +85,14 @@ public:
 protected:
     Panel(Host& host, std::string className, std::string errorTitle,
           std::span<const WidgetSpec> inventory, int width, int height);
+
+    // Binding of the panel's own event handlers, done once when the panel is built. Each takes
+    // a widget of this panel (another panel's widget throws oru::Error) and replaces its handler.
+    void bindClick(Widget& w, std::function<void()> handler);
+    void bindChange(Widget& w, std::function<void()> handler);
+    void bindLostFocus(Widget& w, std::function<void()> handler);
+    // Hosts another control inside the widget `w` (a widget of kind Control of this panel).
+    void bindHosted(Widget& w, Panel& control);
 
 private:
     friend class Widget;

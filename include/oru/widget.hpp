@@ -44,6 +44,7 @@ enum class Property {
 // "user side" members, which never let a failure escape (the panel shows its error box).
 class Widget {
 public:
+    // Built by the owning panel from its inventory; hosts get widgets from Panel::widget.
     Widget(Panel& owner, std::string name, int index, WidgetKind kind);
     Widget(const Widget&) = delete;
     Widget& operator=(const Widget&) = delete;
@@ -75,11 +76,11 @@ public:
     int listCount() const { return static_cast<int>(list_.size()); }
     const std::string& list(int i) const;  // "" outside the list
 
-    // what a user does; failures are contained and shown in the panel's error box
-    void click();
-    void setText(std::string text);
-    void lostFocus();
-    void setListIndex(int i);
+    // what a user does; failures are contained and shown in the panel's error box, never thrown
+    void click();                    // a command button's (or a list's) Click
+    void setText(std::string text);  // typing; raises Change when the text differs
+    void lostFocus();                // the widget loses the focus
+    void setListIndex(int i);        // picking item i (-1 none); raises Click when it changes
 
     // code side: what the panel's logic writes. writeText and writeListIndex raise Change and
     // Click synchronously, inside the write, and let failures of the handlers propagate.
@@ -99,14 +100,17 @@ public:
     void clear();                    // empties list and text, ListIndex -1, no event
     void fireClick();                // runs the Click handling as code (failures propagate)
 
-    // event handling, bound by the owning panel
+private:
+    // Event handling and hosting are bound once by the owning panel (Panel::bindClick and its
+    // siblings); nothing outside the panel may replace a handler, which would break the panel
+    // silently.
+    friend class Panel;
     void onClick(std::function<void()> handler) { onClick_ = std::move(handler); }
     void onChange(std::function<void()> handler) { onChange_ = std::move(handler); }
     void onLostFocus(std::function<void()> handler) { onLostFocus_ = std::move(handler); }
     void setHosted(Panel* control) { hosted_ = control; }
     void setContainer(Widget* frame) { container_ = frame; }
 
-private:
     void notify(Property p);
     template <class T>
     void assign(T& member, T value, Property p);

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "frame/failures.hpp"
 #include "frame/numbers_internal.hpp"
@@ -246,6 +247,14 @@ void OperFraisage::SetAccostage(std::int16_t& Accostage, double GardeAccoste, do
     });
 }
 
+std::int16_t OperFraisage::SetAccostage(const std::int16_t& Accostage, double GardeAccoste,
+                                        double GardeDegage, double Recouvre, double AngleBalayage,
+                                        std::int16_t Balayage, std::int16_t Ferme) {
+    std::int16_t corrected = Accostage;
+    SetAccostage(corrected, GardeAccoste, GardeDegage, Recouvre, AngleBalayage, Balayage, Ferme);
+    return corrected;
+}
+
 bool OperFraisage::engagementFlag(const std::vector<bool>& flags, int k) const {
     if (k < 0 || k >= static_cast<int>(flags.size())) fail::subscriptOutOfRange();
     return flags[static_cast<std::size_t>(k)];
@@ -279,14 +288,14 @@ void OperFraisage::tbGardeAcc_Change() {
 
 void OperFraisage::tbGardeDeg_LostFocus() { GardeDegModifiee_ = true; }
 
-std::int16_t OperFraisage::GetAccostage() {
+std::int16_t OperFraisage::GetAccostage() const {
     std::int16_t result = 0;
     Trap(host(), kTitleCtrl, Prompt::Label, "Retour type accostage",
          [&] { result = cAccostage_.visible() ? num::ToInt16(cAccostage_.listIndex()) : -1; });
     return result;
 }
 
-double OperFraisage::GetGardeAccoste() {
+double OperFraisage::GetGardeAccoste() const {
     double result = 0.0;
     Trap(host(), kTitleCtrl, Prompt::Label, "Retour accostage", [&] {
         const int k = cAccostage_.listIndex();
@@ -300,7 +309,7 @@ double OperFraisage::GetGardeAccoste() {
     return result;
 }
 
-double OperFraisage::GetGardeDegage() {
+double OperFraisage::GetGardeDegage() const {
     double result = 0.0;
     Trap(host(), kTitleCtrl, Prompt::Label, "Retour dégagement", [&] {
         const std::string text = leftTrimmed(tbGardeDeg_.text());
@@ -319,20 +328,28 @@ double OperFraisage::GetGardeDegage() {
     return result;
 }
 
-double OperFraisage::GetRecouvre() {
+double OperFraisage::GetRecouvre() const {
     double result = 0.0;
     Trap(host(), kTitleCtrl, Prompt::Label, "Retour recouvrement",
          [&] { result = tbRecouvre_.visible() ? std::fabs(Val(tbRecouvre_.text())) : 0.0; });
     return result;
 }
 
-std::int16_t OperFraisage::GetBalayage() { return Balayage_; }
+std::int16_t OperFraisage::GetBalayage() const { return Balayage_; }
 
-double OperFraisage::GetAngBal() {
+double OperFraisage::GetAngBal() const {
     double result = 0.0;
     Trap(host(), kTitleCtrl, Prompt::Label, "Retour angle de balayage",
          [&] { result = tbAngBal_.visible() ? Val(tbAngBal_.text()) : 0.0; });
     return result;
 }
+
+// The non-const getters hosts have always called read exactly as the const ones.
+std::int16_t OperFraisage::GetAccostage() { return std::as_const(*this).GetAccostage(); }
+double OperFraisage::GetGardeAccoste() { return std::as_const(*this).GetGardeAccoste(); }
+double OperFraisage::GetGardeDegage() { return std::as_const(*this).GetGardeDegage(); }
+double OperFraisage::GetRecouvre() { return std::as_const(*this).GetRecouvre(); }
+std::int16_t OperFraisage::GetBalayage() { return std::as_const(*this).GetBalayage(); }
+double OperFraisage::GetAngBal() { return std::as_const(*this).GetAngBal(); }
 
 }  // namespace oru

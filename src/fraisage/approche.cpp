@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "frame/resources.hpp"
 #include "oru/operfraisage.hpp"
@@ -78,7 +79,11 @@ void OperFraisage::SetDegageZ(std::int16_t DegageZsecu) {
     }
 }
 
-std::int16_t OperFraisage::GetApproche() { return Approche_; }
-std::int16_t OperFraisage::GetDegageZ() { return DegageZsecu_; }
+std::int16_t OperFraisage::GetApproche() const { return Approche_; }
+std::int16_t OperFraisage::GetDegageZ() const { return DegageZsecu_; }
+
+// The non-const getters hosts have always called read exactly as the const ones.
+std::int16_t OperFraisage::GetApproche() { return std::as_const(*this).GetApproche(); }
+std::int16_t OperFraisage::GetDegageZ() { return std::as_const(*this).GetDegageZ(); }
 
 }  // namespace oru

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string_view>
+#include <utility>
 
 #include "frame/failures.hpp"
 #include "frame/pictures.hpp"
@@ -136,23 +137,23 @@ OperFraisage::OperFraisage(Host& host)
       tbAngBal_(widget("tbAngBal")) {
     for (int i = 0; i < static_cast<int>(tbVal_.size()); ++i) {
         tbVal_[static_cast<std::size_t>(i)] = &widget("tbVal", i);
-        tbVal(i).onChange([this, i] { tbVal_Change(i); });
+        bindChange(tbVal(i), [this, i] { tbVal_Change(i); });
     }
     for (int i = 0; i < static_cast<int>(bTrou_.size()); ++i) {
         bTrou_[static_cast<std::size_t>(i)] = &widget("bTrou", i);
-        bTrou(i).onClick([this, i] { bTrou_Click(i); });
+        bindClick(bTrou(i), [this, i] { bTrou_Click(i); });
     }
-    Avalant1_.setHosted(&avalant1_);
-    bExtBrut_.onClick([this] { bExtBrut_Click(); });
-    bApproZsecu_.onClick([this] { approcheClick(0); });
-    bApproXYZ_.onClick([this] { approcheClick(1); });
-    bApproZXY_.onClick([this] { approcheClick(2); });
-    bAppro3D_.onClick([this] { approcheClick(3); });
-    bDegageZsecu_.onClick([this] { bDegageZsecu_Click(); });
-    cAccostage_.onClick([this] { cAccostage_Click(); });
-    bSurf_.onClick([this] { bSurf_Click(); });
-    tbGardeAcc_.onChange([this] { tbGardeAcc_Change(); });
-    tbGardeDeg_.onLostFocus([this] { tbGardeDeg_LostFocus(); });
+    bindHosted(Avalant1_, avalant1_);
+    bindClick(bExtBrut_, [this] { bExtBrut_Click(); });
+    bindClick(bApproZsecu_, [this] { approcheClick(0); });
+    bindClick(bApproXYZ_, [this] { approcheClick(1); });
+    bindClick(bApproZXY_, [this] { approcheClick(2); });
+    bindClick(bAppro3D_, [this] { approcheClick(3); });
+    bindClick(bDegageZsecu_, [this] { bDegageZsecu_Click(); });
+    bindClick(cAccostage_, [this] { cAccostage_Click(); });
+    bindClick(bSurf_, [this] { bSurf_Click(); });
+    bindChange(tbGardeAcc_, [this] { tbGardeAcc_Change(); });
+    bindLostFocus(tbGardeDeg_, [this] { tbGardeDeg_LostFocus(); });
     UserControl_Initialize();
 }
 
@@ -166,7 +167,7 @@ void OperFraisage::UserControl_Initialize() {
     GardeDegModifiee_ = false;
 }
 
-Widget& OperFraisage::tbVal(int i) {
+Widget& OperFraisage::tbVal(int i) const {
     if (i < 0 || i >= static_cast<int>(tbVal_.size())) fail::noSuchArrayElement("tbVal", i);
     return *tbVal_[static_cast<std::size_t>(i)];
 }
@@ -177,6 +178,7 @@ Widget& OperFraisage::bTrou(int i) {
 }
 
 Avalant& OperFraisage::Avalant1() { return avalant1_; }
+const Avalant& OperFraisage::Avalant1() const { return avalant1_; }
 
 // ---- tool picture and set-up -----------------------------------------------------------------
 
@@ -252,7 +254,7 @@ void OperFraisage::SetPasses(std::string outil, const std::vector<double>& tabva
 
 // ---- value getters ---------------------------------------------------------------------------
 
-double OperFraisage::ValeurVisible(int i) {
+double OperFraisage::ValeurVisible(int i) const {
     double value = 0.0;
     Trap(
         host(), kTitleCtrl, Prompt::Label, [i] { return "Retour de valeur " + std::to_string(i); },
@@ -263,19 +265,31 @@ double OperFraisage::ValeurVisible(int i) {
     return value;
 }
 
-double OperFraisage::GetZsecu() { return Val(tbVal(0).text()); }
-double OperFraisage::GetGardeZ() { return ValeurVisible(1); }
-double OperFraisage::GetPasse() { return ValeurVisible(2); }
-double OperFraisage::GetDerpasse() { return ValeurVisible(3); }
-double OperFraisage::GetSurepZ() { return ValeurVisible(4); }
-double OperFraisage::GetSurepXY() { return ValeurVisible(5); }
-double OperFraisage::GetDiam() { return Val(tbVal(6).text()); }
-double OperFraisage::GetDepasse() { return ValeurVisible(7); }
-double OperFraisage::GetProfondeur() { return Val(tbVal(8).text()); }
+double OperFraisage::GetZsecu() const { return Val(tbVal(0).text()); }
+double OperFraisage::GetGardeZ() const { return ValeurVisible(1); }
+double OperFraisage::GetPasse() const { return ValeurVisible(2); }
+double OperFraisage::GetDerpasse() const { return ValeurVisible(3); }
+double OperFraisage::GetSurepZ() const { return ValeurVisible(4); }
+double OperFraisage::GetSurepXY() const { return ValeurVisible(5); }
+double OperFraisage::GetDiam() const { return Val(tbVal(6).text()); }
+double OperFraisage::GetDepasse() const { return ValeurVisible(7); }
+double OperFraisage::GetProfondeur() const { return Val(tbVal(8).text()); }
 
 // ---- climb / conventional ---------------------------------------------------------------------
 
 void OperFraisage::SetAval(std::int16_t Aval) { avalant1_.SetAvalant(Aval); }
-std::int16_t OperFraisage::GetAval() { return avalant1_.GetAvalant(); }
+std::int16_t OperFraisage::GetAval() const { return avalant1_.GetAvalant(); }
+
+// The non-const getters hosts have always called read exactly as the const ones.
+double OperFraisage::GetZsecu() { return std::as_const(*this).GetZsecu(); }
+double OperFraisage::GetGardeZ() { return std::as_const(*this).GetGardeZ(); }
+double OperFraisage::GetPasse() { return std::as_const(*this).GetPasse(); }
+double OperFraisage::GetDerpasse() { return std::as_const(*this).GetDerpasse(); }
+double OperFraisage::GetSurepZ() { return std::as_const(*this).GetSurepZ(); }
+double OperFraisage::GetSurepXY() { return std::as_const(*this).GetSurepXY(); }
+double OperFraisage::GetDiam() { return std::as_const(*this).GetDiam(); }
+double OperFraisage::GetDepasse() { return std::as_const(*this).GetDepasse(); }
+double OperFraisage::GetProfondeur() { return std::as_const(*this).GetProfondeur(); }
+std::int16_t OperFraisage::GetAval() { return std::as_const(*this).GetAval(); }
 
 }  // namespace oru

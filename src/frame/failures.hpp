@@ -9,7 +9,7 @@
 // after the context label. Descriptions are in French, like every text of the panels.
 namespace oru::fail {
 
-[[noreturn]] inline void raise(std::string description) { throw Error(std::move(description)); }
+[[noreturn]] inline void raise(const std::string& description) { throw Error(description); }
 
 [[noreturn]] inline void overflow() { raise("Dépassement de capacité"); }
 [[noreturn]] inline void divisionByZero() { raise("Division par zéro"); }

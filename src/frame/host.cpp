@@ -47,13 +47,29 @@ void Host::setToolPictureLibrary(std::shared_ptr<ToolPictureLibrary> lib) {
     library_ = std::move(lib);
 }
 
+void Host::setMessageLimit(std::size_t limit) {
+    messageLimit_ = limit;
+    trimMessages();
+}
+
+// Drops the oldest boxes beyond the limit, so that a long session keeps a bounded log.
+void Host::trimMessages() {
+    if (messages_.size() <= messageLimit_) return;
+    const auto excess = static_cast<std::ptrdiff_t>(messages_.size() - messageLimit_);
+    messages_.erase(messages_.begin(), messages_.begin() + excess);
+}
+
 void Host::showMessage(int style, std::string title, std::string prompt) {
-    messages_.push_back(Message{style, std::move(title), std::move(prompt)});
+    Message box{style, std::move(title), std::move(prompt)};
+    if (messageLimit_ > 0) {
+        messages_.push_back(box);
+        trimMessages();
+    }
     if (handler_) {
-        // A box that cannot be shown must not turn into a failure of the panel.
+        // A box that cannot be shown must not turn into a failure of the panel. The handler
+        // gets its own copy: it may show further boxes, which changes the log.
         try {
-            const Message shown = messages_.back();  // the handler may show further boxes
-            handler_(shown);
+            handler_(box);
         } catch (...) {
         }
     }

@@ -14,6 +14,12 @@ Picture designPicture(std::string_view name) {
     return res::LoadResPicture(name, res::Type::Bitmap);
 }
 
+// A widget the panel owns; binding another panel's widget is a programming error.
+Widget& own(const Panel& panel, Widget& w) {
+    if (&w.panel() != &panel) fail::noSuchWidget(w.fullName());
+    return w;
+}
+
 }  // namespace
 
 Panel::Panel(Host& host, std::string className, std::string errorTitle,
@@ -27,8 +33,8 @@ Panel::Panel(Host& host, std::string className, std::string errorTitle,
     for (const WidgetSpec& row : inventory) {
         const int count = row.count > 0 ? row.count : 1;
         for (int i = 0; i < count; ++i) {
-            auto w = std::make_unique<Widget>(*this, std::string(row.name),
-                                              row.count > 0 ? i : -1, row.kind);
+            auto w = std::make_unique<Widget>(*this, std::string(row.name), row.count > 0 ? i : -1,
+                                              row.kind);
             // Design-time state: no observer can be installed yet, so nothing is notified.
             w->setLeft(row.left + i * row.dx);
             w->setTop(row.top + i * row.dy);
@@ -120,6 +126,20 @@ void Panel::notify(Widget& w, Property p) {
         if (fn) (*fn)(w, p);
     }
 }
+
+void Panel::bindClick(Widget& w, std::function<void()> handler) {
+    own(*this, w).onClick(std::move(handler));
+}
+
+void Panel::bindChange(Widget& w, std::function<void()> handler) {
+    own(*this, w).onChange(std::move(handler));
+}
+
+void Panel::bindLostFocus(Widget& w, std::function<void()> handler) {
+    own(*this, w).onLostFocus(std::move(handler));
+}
+
+void Panel::bindHosted(Widget& w, Panel& control) { own(*this, w).setHosted(&control); }
 
 void Panel::userAction(const Widget& source, const std::function<void()>& action) noexcept {
     Trap(host_, errorTitle_, Prompt::LabelAndDescription, source.fullName(), action);

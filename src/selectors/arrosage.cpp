@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
@@ -34,7 +35,7 @@ Arrosage::Arrosage(Host& host)
     : Panel(host, "Arrosage", std::string(kTitleCtrl), kInventory, kWidth, kHeight),
       bArro_(widget("bArro")),
       tArro_(widget("tArro")) {
-    bArro_.onClick([this] { bArro_Click(); });
+    bindClick(bArro_, [this] { bArro_Click(); });
     UserControl_Initialize();
 }
 
@@ -63,6 +64,9 @@ void Arrosage::SetArrosage(std::int16_t Arrose) {
     drawState();
 }
 
-std::int16_t Arrosage::GetArrosage() { return state_; }
+std::int16_t Arrosage::GetArrosage() const { return state_; }
+
+// The non-const getters hosts have always called read exactly as the const ones.
+std::int16_t Arrosage::GetArrosage() { return std::as_const(*this).GetArrosage(); }
 
 }  // namespace oru

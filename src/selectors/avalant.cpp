@@ -1,6 +1,7 @@
 #include "oru/avalant.hpp"
 
 #include <string_view>
+#include <utility>
 
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
@@ -37,7 +38,7 @@ Avalant::Avalant(Host& host)
     : Panel(host, "Avalant", std::string(kTitleCtrl), kInventory, kWidth, kHeight),
       Bavalant_(widget("Bavalant")),
       Tavalant_(widget("Tavalant")) {
-    Bavalant_.onClick([this] { Bavalant_Click(); });
+    bindClick(Bavalant_, [this] { Bavalant_Click(); });
     UserControl_Initialize();
 }
 
@@ -74,6 +75,9 @@ void Avalant::SetAvalant(std::int16_t newaval) {
     }
 }
 
-std::int16_t Avalant::GetAvalant() { return mode_; }
+std::int16_t Avalant::GetAvalant() const { return mode_; }
+
+// The non-const getters hosts have always called read exactly as the const ones.
+std::int16_t Avalant::GetAvalant() { return std::as_const(*this).GetAvalant(); }
 
 }  // namespace oru

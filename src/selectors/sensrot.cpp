@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
@@ -72,7 +73,7 @@ std::string_view familyOf(std::int16_t tournant) {
 SensRot::SensRot(Host& host)
     : Panel(host, "SensRot", std::string(kTitleCtrl), kInventory, kWidth, kHeight) {
     for (int i = 0; i < 2; ++i)
-        bSensRot(i).onClick([this, i] { bSensRot_Click(i); });
+        bindClick(bSensRot(i), [this, i] { bSensRot_Click(i); });
     UserControl_Initialize();
 }
 
@@ -119,6 +120,12 @@ void SensRot::SetSensRot(std::int16_t& SensRot, std::int16_t OutilTournant) {
     // The caller's argument, not the clamped field, decides whether the direction is drawn.
     if (SensRot > -2 && cfg.active >= 0) drawDirection(cfg.active);
 }
+
+std::int16_t SensRot::SetSensRot(const std::int16_t& SensRot, std::int16_t OutilTournant) {
+    std::int16_t written = SensRot;
+    this->SetSensRot(written, OutilTournant);
+    return written;
+}
 #pragma GCC diagnostic pop
 
 void SensRot::bSensRot_Click(int Index) {
@@ -135,7 +142,11 @@ void SensRot::bSensRot_Click(int Index) {
     drawDirection(Index);
 }
 
-std::int16_t SensRot::GetSensRot() { return sensRot_; }
-std::int16_t SensRot::GetTournant() { return tournant_; }
+std::int16_t SensRot::GetSensRot() const { return sensRot_; }
+std::int16_t SensRot::GetTournant() const { return tournant_; }
+
+// The non-const getters hosts have always called read exactly as the const ones.
+std::int16_t SensRot::GetSensRot() { return std::as_const(*this).GetSensRot(); }
+std::int16_t SensRot::GetTournant() { return std::as_const(*this).GetTournant(); }
 
 }  // namespace oru

@@ -3,6 +3,7 @@
 // hold values.
 #include <cctype>
 #include <string>
+#include <utility>
 
 #include "frame/numbers_internal.hpp"
 #include "frame/trap.hpp"
@@ -10,7 +11,7 @@
 #include "tournage/internal.hpp"
 
 namespace oru {
-double OperTournage::ValeurPara(int Index) {
+double OperTournage::ValeurPara(int Index) const {
     double value = 0;
     Trap(
         host(), kTitleCtrl, Prompt::Label,
@@ -22,50 +23,50 @@ double OperTournage::ValeurPara(int Index) {
     return value;
 }
 
-double OperTournage::GetXsecu() { return Val(ui_->tbXsecu.text()); }
-double OperTournage::GetZsecu() { return Val(ui_->tbZsecu.text()); }
-double OperTournage::GetGardeAccost() { return ValeurPara(0); }
-double OperTournage::GetGardeDeg() { return ValeurPara(1); }
-double OperTournage::GetGardeZ() { return ValeurPara(1); }
-double OperTournage::GetPasseZ() { return ValeurPara(2); }
+double OperTournage::GetXsecu() const { return Val(ui_->tbXsecu.text()); }
+double OperTournage::GetZsecu() const { return Val(ui_->tbZsecu.text()); }
+double OperTournage::GetGardeAccost() const { return ValeurPara(0); }
+double OperTournage::GetGardeDeg() const { return ValeurPara(1); }
+double OperTournage::GetGardeZ() const { return ValeurPara(1); }
+double OperTournage::GetPasseZ() const { return ValeurPara(2); }
 
-double OperTournage::GetProfFilet() {
+double OperTournage::GetProfFilet() const {
     if (IsDrillingCycle(NumOp)) return Val(ui_->tbPara(0).text());
     return ValeurPara(2);
 }
 
-double OperTournage::GetDerPasseZ() {
+double OperTournage::GetDerPasseZ() const {
     if (NumOp == 102 || NumOp == 103) return 0;
     return ValeurPara(3);
 }
 
-double OperTournage::GetSurepXY() { return ValeurPara(4); }
+double OperTournage::GetSurepXY() const { return ValeurPara(4); }
 
-double OperTournage::GetPas() {
+double OperTournage::GetPas() const {
     if (NumOp == 130 || NumOp == 180) return Val(ui_->cbPas.text());
     return 0;
 }
 
-double OperTournage::GetSurepZ() {
+double OperTournage::GetSurepZ() const {
     // A blind hole: what is left under the drilled length.
     if (IsDrillingCycle(NumOp) && str::Right(OptionUsinage, 1) == "1")
         return num::Checked(Val(ui_->tZBrut.caption()) - ValeurPara(7));
     return ValeurPara(5);
 }
 
-double OperTournage::GetSurepPlonge() {
+double OperTournage::GetSurepPlonge() const {
     if (NumOp == 112 || NumOp == 113) return ValeurPara(3);
     return 0;
 }
 
-double OperTournage::GetDepasseZ() {
+double OperTournage::GetDepasseZ() const {
     if (IsDrillingCycle(NumOp) && str::Right(OptionUsinage, 1) != "0") return 0;
     return ValeurPara(6);
 }
 
-double OperTournage::GetAnglePlonge() { return ValeurPara(7); }
+double OperTournage::GetAnglePlonge() const { return ValeurPara(7); }
 
-double OperTournage::GetProfondeur() {
+double OperTournage::GetProfondeur() const {
     if (NumOp == 130) return ValeurPara(4);
     if (NumOp == 180) return OptionUsinage == "1" ? Val(ui_->tZBrut.caption()) : ValeurPara(4);
     if (IsDrillingCycle(NumOp)) return Val(ui_->tZBrut.caption());
@@ -73,23 +74,25 @@ double OperTournage::GetProfondeur() {
     return 0;
 }
 
-double OperTournage::GetDiamChanf() {
+double OperTournage::GetDiamChanf() const {
     if (NumOp == 104 || NumOp == 105) return ValeurPara(3);
     if (IsDrillingCycle(NumOp)) return Val(ui_->tDiamBrut.caption());
     return Val(ui_->tbXsecu.text());
 }
 
-std::int16_t OperTournage::GetTypeAppro() { return TypeAppro; }
-std::int16_t OperTournage::GetDegZsecu() { return DegZsecu; }
-std::int16_t OperTournage::GetNbPasse() { return num::Fix16(Val(ui_->tbNbPasseFilet.text())); }
+std::int16_t OperTournage::GetTypeAppro() const { return TypeAppro; }
+std::int16_t OperTournage::GetDegZsecu() const { return DegZsecu; }
+std::int16_t OperTournage::GetNbPasse() const {
+    return num::Fix16(Val(ui_->tbNbPasseFilet.text()));
+}
 
-std::int16_t OperTournage::GetTypeEbauche() {
+std::int16_t OperTournage::GetTypeEbauche() const {
     if (SensCourant == TabSens[0]) return 0;
     if (SensCourant == TabSens[1]) return 1;
     return 2;
 }
 
-std::int16_t OperTournage::GetUsineGorge() {
+std::int16_t OperTournage::GetUsineGorge() const {
     if (OptionUsinage == "G1") return 1;
     if (NumOp == 112 || NumOp == 113) return num::CIntText(TypeFilet);
     if (NumOp == 130) {
@@ -99,17 +102,42 @@ std::int16_t OperTournage::GetUsineGorge() {
     return 0;
 }
 
-std::string OperTournage::GetTypeFilet() {
+std::string OperTournage::GetTypeFilet() const {
     if (NumOp == 112 || NumOp == 113) return "";
     return TypeFilet;
 }
 
-std::int16_t OperTournage::GetSensFilet() {
+std::int16_t OperTournage::GetSensFilet() const {
     const std::string& text = ui_->tbSensFilet.text();
     const std::int16_t v = text.empty() ? std::int16_t{0} : num::Fix16(Val(text));
     if (NumOp == 103) return v == 3 ? 1 : 0;
     if (NumOp == 102 || NumOp == 110 || NumOp == 111) return v == 4 ? 1 : 0;
     return v;
 }
+
+// The non-const getters hosts have always called read exactly as the const ones.
+double OperTournage::GetXsecu() { return std::as_const(*this).GetXsecu(); }
+double OperTournage::GetZsecu() { return std::as_const(*this).GetZsecu(); }
+double OperTournage::GetGardeAccost() { return std::as_const(*this).GetGardeAccost(); }
+double OperTournage::GetGardeDeg() { return std::as_const(*this).GetGardeDeg(); }
+double OperTournage::GetGardeZ() { return std::as_const(*this).GetGardeZ(); }
+double OperTournage::GetPasseZ() { return std::as_const(*this).GetPasseZ(); }
+double OperTournage::GetProfFilet() { return std::as_const(*this).GetProfFilet(); }
+double OperTournage::GetDerPasseZ() { return std::as_const(*this).GetDerPasseZ(); }
+double OperTournage::GetSurepXY() { return std::as_const(*this).GetSurepXY(); }
+double OperTournage::GetPas() { return std::as_const(*this).GetPas(); }
+double OperTournage::GetSurepZ() { return std::as_const(*this).GetSurepZ(); }
+double OperTournage::GetSurepPlonge() { return std::as_const(*this).GetSurepPlonge(); }
+double OperTournage::GetDepasseZ() { return std::as_const(*this).GetDepasseZ(); }
+double OperTournage::GetAnglePlonge() { return std::as_const(*this).GetAnglePlonge(); }
+double OperTournage::GetProfondeur() { return std::as_const(*this).GetProfondeur(); }
+double OperTournage::GetDiamChanf() { return std::as_const(*this).GetDiamChanf(); }
+std::int16_t OperTournage::GetTypeAppro() { return std::as_const(*this).GetTypeAppro(); }
+std::int16_t OperTournage::GetDegZsecu() { return std::as_const(*this).GetDegZsecu(); }
+std::int16_t OperTournage::GetNbPasse() { return std::as_const(*this).GetNbPasse(); }
+std::int16_t OperTournage::GetTypeEbauche() { return std::as_const(*this).GetTypeEbauche(); }
+std::int16_t OperTournage::GetUsineGorge() { return std::as_const(*this).GetUsineGorge(); }
+std::string OperTournage::GetTypeFilet() { return std::as_const(*this).GetTypeFilet(); }
+std::int16_t OperTournage::GetSensFilet() { return std::as_const(*this).GetSensFilet(); }
 
 }  // namespace oru

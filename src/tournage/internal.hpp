@@ -76,7 +76,7 @@ public:
         if (i < 0 || static_cast<std::size_t>(i) >= N) fail::subscriptOutOfRange();
         return *items_[static_cast<std::size_t>(i)];
     }
-    static constexpr int size() { return static_cast<int>(N); }
+    constexpr int size() const { return static_cast<int>(N); }
 
 private:
     std::array<Widget*, N> items_{};

@@ -115,20 +115,20 @@ OperTournage::OperTournage(Host& host)
 
     Ui& u = *ui_;
     for (int i = 0; i < u.bAppro.size(); ++i)
-        u.bAppro(i).onClick([this, i] { bAppro_Click(i); });
+        bindClick(u.bAppro(i), [this, i] { bAppro_Click(i); });
     for (int i = 0; i < u.bTrou.size(); ++i)
-        u.bTrou(i).onClick([this, i] { bTrou_Click(i); });
+        bindClick(u.bTrou(i), [this, i] { bTrou_Click(i); });
     for (int i = 0; i < u.tbPara.size(); ++i) {
-        u.tbPara(i).onChange([this, i] { tbPara_Change(i); });
-        u.tbPara(i).onLostFocus([this, i] { tbPara_LostFocus(i); });
+        bindChange(u.tbPara(i), [this, i] { tbPara_Change(i); });
+        bindLostFocus(u.tbPara(i), [this, i] { tbPara_LostFocus(i); });
     }
-    u.bDegage.onClick([this] { bDegage_Click(); });
-    u.bSens.onClick([this] { bSens_Click(); });
-    u.bUsAxe.onClick([this] { bUsAxe_Click(); });
-    u.bGorge.onClick([this] { bGorge_Click(); });
-    u.bFiletage.onClick([this] { bFiletage_Click(); });
-    u.cbPas.onClick([this] { cbPas_Click(); });
-    u.lPasFilet.onClick([this] { lPasFilet_Click(); });
+    bindClick(u.bDegage, [this] { bDegage_Click(); });
+    bindClick(u.bSens, [this] { bSens_Click(); });
+    bindClick(u.bUsAxe, [this] { bUsAxe_Click(); });
+    bindClick(u.bGorge, [this] { bGorge_Click(); });
+    bindClick(u.bFiletage, [this] { bFiletage_Click(); });
+    bindClick(u.cbPas, [this] { cbPas_Click(); });
+    bindClick(u.lPasFilet, [this] { lPasFilet_Click(); });
 
     UserControl_Initialize();
 }

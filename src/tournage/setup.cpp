@@ -43,6 +43,14 @@ void OperTournage::SetOperTour(std::string outil, std::string profil, std::strin
     Trap(host(), kTitleCN, Prompt::LabelAndDescription, kLabelSetup, [&] { setOperTourBody(s); });
 }
 
+OperTournage::Tables OperTournage::SetOperTour(std::string outil, std::string profil,
+                                               std::string typeFilet, const std::vector<double>& td,
+                                               const std::vector<std::int16_t>& ti) {
+    Tables tables{td, ti};
+    SetOperTour(std::move(outil), std::move(profil), std::move(typeFilet), tables.td, tables.ti);
+    return tables;
+}
+
 void OperTournage::setOperTourBody(Setup& s) {
     Ui& u = *ui_;
 

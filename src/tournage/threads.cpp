@@ -48,7 +48,7 @@ std::string ItemText(const std::string& nom, double Pas, double Dmin, double Dma
 
 }  // namespace
 
-void OperTournage::LitFichierFilet(std::string profil, double PasInit, double ProfInit,
+void OperTournage::LitFichierFilet(const std::string& profil, double PasInit, double ProfInit,
                                    double Drapeau) {
     const std::string letter = profil == "I" ? "I" : "E";
     Trap(host(), kTitleCN, Prompt::LabelAndDescription,

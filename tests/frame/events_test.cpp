@@ -25,18 +25,18 @@ constexpr WidgetSpec kInventory[] = {
 class LogPanel : public Panel {
 public:
     explicit LogPanel(Host& host) : Panel(host, "LogPanel", "ERREUR TEST", kInventory, 1000, 1000) {
-        widget("tbA").onChange([this] {
+        bindChange(widget("tbA"), [this] {
             log.push_back("A:" + widget("tbA").text());
             widget("tbB").writeText("from A " + widget("tbA").text());
             log.push_back("A done");
         });
-        widget("tbB").onChange([this] { log.push_back("B:" + widget("tbB").text()); });
-        widget("cList").onClick([this] {
+        bindChange(widget("tbB"), [this] { log.push_back("B:" + widget("tbB").text()); });
+        bindClick(widget("cList"), [this] {
             log.push_back("click " + std::to_string(widget("cList").listIndex()) + " " +
                           widget("cList").text());
         });
         for (int i = 0; i < 3; ++i)
-            widget("bGo", i).onClick([this, i] {
+            bindClick(widget("bGo", i), [this, i] {
                 if (i == 2) fail::overflow();
                 if (i == 1) throw std::bad_alloc();
                 log.push_back("go " + std::to_string(i));

@@ -1,8 +1,8 @@
 // Entry point of the Qt test programs: GoogleTest cases that drive real widgets with QTest.
 // Without a platform chosen by the caller, widgets are drawn offscreen, so the tests need no
 // display.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
