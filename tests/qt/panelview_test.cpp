@@ -98,15 +98,15 @@ class Probe : public Panel {
 public:
     explicit Probe(Host& host)
         : Panel(host, "Probe", "ERREUR ORUCtrl", kProbeInventory, 3000, 1500) {
-        widget("tbA").onChange([this] {
+        bindChange(widget("tbA"), [this] {
             ++changes;
             widget("tEcho").setCaption(widget("tbA").text());
             widget("tbB").writeText(widget("tbA").text());  // a linked box
         });
-        widget("tbB").onChange([this] { ++linkedChanges; });
-        widget("tbA").onLostFocus([this] { ++lostFocus; });
-        widget("cChoix").onClick([this] { ++picks; });
-        widget("bGo").onClick([this] {
+        bindChange(widget("tbB"), [this] { ++linkedChanges; });
+        bindLostFocus(widget("tbA"), [this] { ++lostFocus; });
+        bindClick(widget("cChoix"), [this] { ++picks; });
+        bindClick(widget("bGo"), [this] {
             ++clicks;
             widget("bGo").setCaption("Encore");
         });
