@@ -44,7 +44,9 @@ install(FILES
     ${PROJECT_BINARY_DIR}/OruCtrlConfigVersion.cmake
     DESTINATION ${ORU_INSTALL_CMAKEDIR} COMPONENT devel)
 
-# pkg-config for the headless core.
+# pkg-config for the headless core, relocatable: the prefix is found from the file's own place.
+file(RELATIVE_PATH ORU_PC_PREFIX_FROM_PCDIR
+    "/prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/prefix")
 set(ORU_PC_LIBDIR "${CMAKE_INSTALL_LIBDIR}")
 set(ORU_PC_INCLUDEDIR "${CMAKE_INSTALL_INCLUDEDIR}")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/oructrl-core.pc.in

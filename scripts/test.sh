@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the debug build, then the whole suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Runs every check: formatting and static analysis, the debug build with the whole suite, the
+# package as a host developer uses it, then the whole suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/qt-packages.sh
-bash scripts/deps.sh libgtest-dev libgmock-dev "${QT_PACKAGES[@]}" "${X_PACKAGES[@]}"
+bash scripts/deps.sh libgtest-dev libgmock-dev pkgconf clang-format clang-tidy \
+    "${QT_PACKAGES[@]}" "${X_PACKAGES[@]}"
 jobs="$(nproc 2>/dev/null || echo 2)"
-for preset in dev asan; do
-    echo "== $preset =="
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" -j "$jobs"
-    ctest --preset "$preset" -j "$jobs"
-done
+
+echo "== dev =="
+cmake --preset dev >/dev/null
+bash scripts/lint.sh
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs"
+bash scripts/check-package.sh
+
+echo "== asan =="
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
 echo "All tests passed."
