@@ -34,15 +34,15 @@ void ControlWidget::show(Panel& panel) {
 QSize ControlWidget::sizeHint() const { return view_ ? view_->sizeHint() : QWidget::sizeHint(); }
 
 // Each control: a constructor with its own Host and one with the host application's.
-#define ORU_CONTROL_WIDGET(Widget, Control)                                                 \
-    Widget::Widget(QWidget* parent)                                                          \
-        : ControlWidget(nullptr, parent), panel_(std::make_unique<Control>(host())) {        \
-        show(*panel_);                                                                       \
-    }                                                                                        \
-    Widget::Widget(Host& h, QWidget* parent)                                                 \
-        : ControlWidget(&h, parent), panel_(std::make_unique<Control>(host())) {             \
-        show(*panel_);                                                                       \
-    }                                                                                        \
+#define ORU_CONTROL_WIDGET(Widget, Control)                                           \
+    Widget::Widget(QWidget* parent)                                                   \
+        : ControlWidget(nullptr, parent), panel_(std::make_unique<Control>(host())) { \
+        show(*panel_);                                                                \
+    }                                                                                 \
+    Widget::Widget(Host& h, QWidget* parent)                                          \
+        : ControlWidget(&h, parent), panel_(std::make_unique<Control>(host())) {      \
+        show(*panel_);                                                                \
+    }                                                                                 \
     Widget::~Widget() { dropView(); } /* the view goes before the panel it shows */
 
 ORU_CONTROL_WIDGET(OperFraisageWidget, OperFraisage)

@@ -95,8 +95,8 @@ struct PanelView::Impl {
     ObserverHandle observer;
     std::unordered_map<const Widget*, QWidget*> views;
     std::unordered_map<const QObject*, Widget*> models;
-    int syncing = 0;   // > 0 while the view copies model state into Qt widgets
-    int inModel = 0;   // > 0 while a user action runs in the model
+    int syncing = 0;  // > 0 while the view copies model state into Qt widgets
+    int inModel = 0;  // > 0 while a user action runs in the model
     bool tabOrderPending = false;
 
     Impl(PanelView* view, Panel& p) : q(view), panel(p) {}
@@ -459,9 +459,9 @@ bool PanelView::eventFilter(QObject* watched, QEvent* event) {
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             auto* v = static_cast<QWidget*>(watched);
             QWidget* next = v->nextInFocusChain();
-            while (next && next != v &&
-                   (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible() ||
-                    !next->isEnabled()))
+            while (
+                next && next != v &&
+                (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible() || !next->isEnabled()))
                 next = next->nextInFocusChain();
             if (next && next != v) next->setFocus(Qt::TabFocusReason);
             return true;

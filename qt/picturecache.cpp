@@ -50,7 +50,8 @@ QImage PictureCache::drawn(const PixelImage& pixels) {
     QImage image(pixels.width, pixels.height, QImage::Format_ARGB32);
     for (int y = 0; y < pixels.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels.width);
+        const std::size_t row =
+            static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels.width);
         for (int x = 0; x < pixels.width; ++x)
             line[x] = pixels.argb[row + static_cast<std::size_t>(x)];
     }

@@ -140,9 +140,8 @@ DemoWindow::DemoWindow(std::string pictures, std::string dirSld)
 
     for (oru::Panel* p : std::initializer_list<oru::Panel*>{
              milling_.get(), turning_.get(), avalant_.get(), sensRot_.get(), arrosage_.get()})
-        observers_.push_back(p->addObserver([this](oru::Widget&, oru::Property) {
-            scheduleRefresh();
-        }));
+        observers_.push_back(
+            p->addObserver([this](oru::Widget&, oru::Property) { scheduleRefresh(); }));
 
     applyMillingChoices();
     applyTurningChoices();
@@ -161,9 +160,8 @@ QWidget* DemoWindow::buildMillingChoices() {
     mOperation_ = comboOf(millingOperations());
     mOperation_->setCurrentIndex(mOperation_->findData(20));
     mThrough_ = new QCheckBox(QStringLiteral("Débouchant"));
-    mAttr_ = comboOf({{0, "Standard"},
-                      {3, "Variante A (taraudage, filetage)"},
-                      {4, "Variante SP (lamage)"}});
+    mAttr_ = comboOf(
+        {{0, "Standard"}, {3, "Variante A (taraudage, filetage)"}, {4, "Variante SP (lamage)"}});
     mExt_ = comboOf({{0, "Non proposée"}, {1, "Proposée, inactive"}, {2, "Proposée, active"}});
     mExt_->setCurrentIndex(1);
     mTool_ = comboOf(millingTools(), true);
@@ -219,8 +217,8 @@ QWidget* DemoWindow::buildSelectors() {
     sensRot_->SetSensRot(sens, 2);
     arrosage_->SetArrosage(1);
     avalant_->SetAvalant(1);
-    for (oru::Panel* p : std::initializer_list<oru::Panel*>{avalant_.get(), sensRot_.get(),
-                                                            arrosage_.get()}) {
+    for (oru::Panel* p :
+         std::initializer_list<oru::Panel*>{avalant_.get(), sensRot_.get(), arrosage_.get()}) {
         auto* view = new oru::qt::PanelView(*p);
         row->addWidget(view);
         row->addSpacing(24);
@@ -388,9 +386,9 @@ void DemoWindow::refreshValues() {
     if (!host_.messages().empty()) {
         const oru::Message& m = host_.messages().back();
         QString prompt = QString::fromStdString(m.prompt);
-        lastMessage_->setText(QStringLiteral("Dernière boîte : %1 — %2")
-                                  .arg(QString::fromStdString(m.title),
-                                       prompt.replace("\r\n", " — ")));
+        lastMessage_->setText(
+            QStringLiteral("Dernière boîte : %1 — %2")
+                .arg(QString::fromStdString(m.title), prompt.replace("\r\n", " — ")));
     }
 }
 

@@ -49,10 +49,10 @@ struct Turning {
     std::string profil = "E";
     std::string tool = "11_EXT01";
     std::string typeFilet = "M";
-    std::int16_t option = 0;  // ti(7)
-    std::int16_t variant = 1; // ti(6)
-    std::int16_t appro = 10;  // ti(1)
-    std::int16_t degage = 0;  // ti(2)
+    std::int16_t option = 0;   // ti(7)
+    std::int16_t variant = 1;  // ti(6)
+    std::int16_t appro = 10;   // ti(1)
+    std::int16_t degage = 0;   // ti(2)
 };
 
 // Sets the panel up: properties first, then the Set operations in the order a host calls them.

@@ -38,9 +38,8 @@ int main(int argc, char** argv) {
     // Folders first: thread tables under DirSld + "user\", pictures in chbmp.
     const std::string data = ORU_DATA_DIR;
     turning.DirSld = data;
-    turning.chbmp = QFileInfo::exists(QString::fromStdString(data + "pictures"))
-                        ? data + "pictures/"
-                        : data;
+    turning.chbmp =
+        QFileInfo::exists(QString::fromStdString(data + "pictures")) ? data + "pictures/" : data;
 
     // A threading operation (130), external profile, ISO metric M20 x 2.5, right hand.
     // td: safety retracts X and Z, stock diameter, distance to the stock, the eight boxes, then

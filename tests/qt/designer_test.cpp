@@ -8,7 +8,6 @@
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <memory>
 
-
 namespace {
 
 TEST(DesignerPlugin, OffersTheFiveControls) {
