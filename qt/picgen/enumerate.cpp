@@ -97,7 +97,7 @@ bool near(const Rect& a, const Rect& b) {
 }
 
 // The widgets of `candidates` shown near the picture widget, relative to it.
-std::vector<Overlay> overlaysOf(Panel& panel, const Widget& picture,
+std::vector<Overlay> overlaysOf(const Widget& picture,
                                 const std::vector<std::pair<std::string, const Widget*>>& ws) {
     std::vector<Overlay> out;
     const Rect p = absolute(picture);
@@ -107,7 +107,6 @@ std::vector<Overlay> overlaysOf(Panel& panel, const Widget& picture,
         if (!near(p, r)) continue;
         out.push_back({what, {r.x - p.x, r.y - p.y, r.w, r.h}});
     }
-    (void)panel;
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -354,7 +353,7 @@ private:
             if (name.empty() || !name.ends_with(".jpg")) continue;
             name.resize(name.size() - 4);
             if (name.find_first_of("\\/") != std::string::npos) continue;
-            shown.overlays = overlaysOf(panel, panel.widget("picOper"), ws);
+            shown.overlays = overlaysOf(panel.widget("picOper"), ws);
             fillSketchState(shown, name);
             cat_.add(name + ".jpg", name, Kind::Turning, kOperW, kOperH, &shown);
         }
@@ -370,7 +369,7 @@ private:
                     if (entry.first != "TE" && entry.first != "TI" && entry.first != "D" &&
                         entry.first != "X")
                         boxes.push_back(entry);
-                s.overlays = overlaysOf(panel, filet, boxes);
+                s.overlays = overlaysOf(filet, boxes);
                 const bool plunge = file.starts_with("T_POCHE_P");
                 cat_.add(file, file.substr(0, file.size() - 4),
                          plunge ? Kind::Plunge : Kind::Thread, plunge ? kPlungeW : kThreadW,
@@ -502,7 +501,7 @@ private:
         s.op = panel.Typoper;
         s.debouchant = through;
         s.attrImage = attr;
-        s.overlays = overlaysOf(panel, panel.widget("pPasses"), ws);
+        s.overlays = overlaysOf(panel.widget("pPasses"), ws);
         for (const std::string& stem : jpegStems(rec)) {
             if (stem.starts_with("OP_")) continue;
             cat_.add("jpeg/" + stem + ".jpg", stem, Kind::Milling, kMillW, kMillH, &s);
@@ -531,7 +530,7 @@ private:
         Shown s;
         s.op = panel.Typoper;
         s.entry = k;
-        s.overlays = overlaysOf(panel, img, ws);
+        s.overlays = overlaysOf(img, ws);
         for (const std::string& stem : jpegStems(rec))
             cat_.add("jpeg/" + stem + ".jpg", stem, Kind::Engagement, img.width(), img.height(),
                      &s);

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -735,6 +736,11 @@ QImage DrawMillingTool(const Job& job) {
             k = r.cutter;
             d = r.diameter;
         }
+    // The diameter in the name (millimetres) widens the drawing, within the picture.
+    if (k != Cutter::FaceMill && name.size() > 2) {
+        const double mm = std::atof(name.c_str() + 2);
+        if (mm > 0) d = std::clamp(mm * 45, 240.0, 720.0);
+    }
     cutter(c, k, 600, k == Cutter::Counterbore ? 900 : 1140, d, 30);
     return c.finish();
 }

@@ -21,6 +21,9 @@ namespace {
 
 constexpr double W = 5700;
 constexpr double H = 4680;
+// A safety line drawn where a rapid move runs along it stands this far beside it, so that both
+// stay visible.
+constexpr double kBeside = 90;
 
 // The drawing of one sketch: the canvas, what the panel shows over it, and whether the scene
 // is mirrored (work at the back spindle: chuck on the right).
@@ -159,7 +162,7 @@ void longitudinalExternal(Scene& x) {
     x.feed({{start, p1}, {sh + 20, p1}});
     x.feed({{start, p2}, {sh + 20, p2}});
     x.feed({{start, rF - 20}, {sh + 20, rF - 20}});
-    x.safetyV(start, rS - 300, rF + 150);
+    x.safetyV(start + kBeside, rS - 300, rF + 150);
 
     x.dimV("0", rS, rF, sh, sh);
     x.dimV("X", rS, rF, sh, sh);
@@ -189,7 +192,7 @@ void longitudinalInternal(Scene& x) {
     x.feed({{start, p1}, {sh + 20, p1}});
     x.feed({{start, p2}, {sh + 20, p2}});
     x.feed({{start, bF + 20}, {sh + 20, bF + 20}});
-    x.safetyV(start, bF - 150, bS + 300);
+    x.safetyV(start + kBeside, bF - 150, bS + 300);
 
     x.dimV("0", bF, bS, sh, sh);
     x.dimV("3", bF, axisY, sh, sh, Ends::First, QStringLiteral("Ø"));
@@ -206,7 +209,7 @@ void longitudinalInternal(Scene& x) {
 
 // ---- facing ---------------------------------------------------------------------------------
 
-void facingExternal(Scene& x, bool internal) {
+void facing(Scene& x, bool internal) {
     const std::string& opt = x.s.option;
     const double axisY = 4440, faceF = 3960, faceS = 4260;
     const double top = internal ? 900 : 1650;
@@ -223,14 +226,15 @@ void facingExternal(Scene& x, bool internal) {
     x.jaw(top);
     x.axis(axisY);
     const QPointF t = x.tip().value_or(x.P(faceS + 60, top - 200));
-    const double clear = internal ? boreY + 150 : top - 150;
+    // Passes across the face: from the approach line (over the part, or in the bore for an
+    // internal face) to the axis, the bore or the outside.
     const double from = internal ? boreY + 150 : top - 150;
     const double to = internal ? top + 20 : stop - 20;
     const double passes[] = {faceS - 100, faceS - 200, faceF + 10};
     x.c.rapid({t, x.P(passes[0], from)});
     for (double px : passes)
         x.feed({{px, from}, {px, to}});
-    x.safetyH(clear, faceF - 300, faceS + 400);
+    x.safetyH(from, faceF - 300, faceS + 400);
 
     // Clearance to the part before the cut, or the radius the cut starts at.
     if (x.s.option == "0" && !internal) {
@@ -533,7 +537,7 @@ struct Profile {
     bool internal;
 };
 
-Profile profileOf(const Scene& x, bool internal, bool toAxis, bool groove) {
+Profile profileOf(bool internal, bool toAxis, bool groove) {
     Profile p{};
     p.internal = internal;
     p.axisY = 4440;
@@ -563,7 +567,6 @@ Profile profileOf(const Scene& x, bool internal, bool toAxis, bool groove) {
           << QPointF(960, p.stockY);
         p.line = l;
     }
-    (void)x;
     return p;
 }
 
@@ -588,7 +591,7 @@ void drawProfilePart(Scene& x, const Profile& p) {
 void roughing(Scene& x) {
     const bool internal = x.s.profil == "I";
     const bool groove = x.s.option.starts_with("G");
-    const Profile p = profileOf(x, internal, x.s.toAxis, groove);
+    const Profile p = profileOf(internal, x.s.toAxis, groove);
     drawProfilePart(x, p);
     const bool facingPasses = x.s.suffix == "X";
     const QPointF t = x.tip().value_or(x.P(p.stockEnd + 150, p.stockY - 150));
@@ -604,7 +607,7 @@ void roughing(Scene& x) {
             const double end = crossingX(p.line, y, 960);
             if (end < startX - 100) x.feed({{startX, y}, {end + 30, y}});
         }
-        x.safetyV(startX, clearY, p.axisY - 200);
+        x.safetyV(startX + kBeside, clearY, p.axisY - 200);
     } else {
         std::vector<double> xs;
         for (double v = p.stockEnd - 240; v > 1100; v -= 420)
@@ -622,7 +625,9 @@ void roughing(Scene& x) {
     x.dimV("0", clearY, p.stockY, 960, 960);
     x.dimV("X", p.stockY, crossingY(p.line, 1200, p.stockY, !internal), 960, 960);
     x.dimH("1", p.stockEnd, startX, p.axisY, p.axisY);
-    x.dimH("Z", p.faceX, p.stockEnd, p.axisY, p.axisY);
+    // Axial distance to the stock: to the stock's end when the face is machined, else to where
+    // the tool starts.
+    x.dimH("Z", p.faceX, p.stockEnd > p.faceX ? p.stockEnd : startX, p.axisY, p.axisY);
     if (facingPasses)
         x.dimH("2", p.stockEnd - 660, p.stockEnd - 240, clearY, clearY);
     else
@@ -641,7 +646,7 @@ void roughing(Scene& x) {
 void finishing(Scene& x) {
     const bool internal = x.s.profil == "I";
     const bool groove = x.s.option.starts_with("G");
-    const Profile p = profileOf(x, internal, x.s.toAxis, groove);
+    const Profile p = profileOf(internal, x.s.toAxis, groove);
     // After roughing only the allowance is left: the part is drawn with its final profile.
     QPolygonF part = p.line;
     if (!internal) {
@@ -710,7 +715,6 @@ void plunge(Scene& x) {
         x.jaw(top);
         x.axis(axisY);
         const QPointF t = x.tip().value_or(x.P(face + 200, minus ? y2 - 100 : y1 + 100));
-        const double tx = x.X(t.x());
         const double ys[] = {y2 - 90, y2 - 390, y2 - 690};
         const double order[] = {minus ? ys[2] : ys[0], ys[1], minus ? ys[0] : ys[2]};
         x.c.rapid({t, x.P(face + 150, order[0])});
@@ -722,7 +726,6 @@ void plunge(Scene& x) {
         x.dimH("3", d, d + 90, y2, y2);
         x.dimV("4", y1, y1 + 90, face, face);
         x.dimH("5", d, d + 90, y1, y1);
-        (void)tx;
         return;
     }
     const bool internal = prof == "I";
@@ -758,7 +761,6 @@ void plunge(Scene& x) {
     x.c.stock(x.map(pocket));
     x.axis(axisY);
     const QPointF t = x.tip().value_or(x.P(minus ? x2 : x1, surf - sign * 150));
-    const double tx = x.X(t.x());
     const double safe = surf - sign * 150;
     // Plunges one beside the other, in the direction of the suffix.
     std::vector<double> xs;
@@ -769,7 +771,6 @@ void plunge(Scene& x) {
     for (double v : xs)
         x.feed({{v, safe}, {v, bottom - sign * 30}});
     x.safetyH(safe, x1 - 300, x2 + 300);
-    (void)tx;
 
     x.dimV("0", safe, surf, minus ? x2 : x1, minus ? x2 : x1);
     x.dimV("2", surf, surf + sign * 330, minus ? x1 : x2, minus ? x1 : x2);
@@ -894,7 +895,7 @@ void threading(Scene& x) {
     const double sx = std::max(face + 150, x.X(t.x()));
     x.c.rapid({t, x.P(sx, safe), x.P(sx, surf + sign * 60)});
     x.feed({{sx, surf + sign * 60}, {start, surf + sign * 60}, {runout + 60, safe}});
-    x.safetyV(sx, surf - sign * 450, surf + sign * 450);
+    x.safetyV(sx + kBeside, surf - sign * 450, surf + sign * 450);
 
     x.dimV("0", safe, surf, face, sx);
     x.dimH("1", face, sx, surf, surf);
@@ -926,7 +927,7 @@ QImage DrawTurning(const Job& job) {
             longitudinalInternal(x);
     } else if (starts(job, "T_DRESSER_")) {
         x.mirror = back;
-        facingExternal(x, prof == "I");
+        facing(x, prof == "I");
     } else if (starts(job, "T_TRONCON_")) {
         partingOff(x);
     } else if (starts(job, "T_CENTRER_")) {
