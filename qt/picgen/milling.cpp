@@ -241,10 +241,16 @@ QImage millingOperation(const Job& job) {
             c.stock(QRectF(wall, kTop, 600, floorY - kTop));
             c.part(part);
             const double d = 420, cx = wall + 90 + d / 2;
-            safetyAndApproach(s, cx + 600);
+            safetyAndApproach(s, cx + d / 2 + 150);
+            // The passes step down beside the wall, each one running along the profile (across
+            // the view) at its depth.
+            const double sx = cx + d / 2 + 150;
+            c.feed({QPointF(sx, kApproach), QPointF(sx, kTop + 280), QPointF(sx + 120, kTop + 280),
+                    QPointF(sx + 120, kTop + 560), QPointF(sx + 240, kTop + 560),
+                    QPointF(sx + 240, floorY)});
             for (double y : {kTop + 280, kTop + 560, floorY})
-                c.feed({QPointF(cx + 600, y - (y == floorY ? 0 : 0)), QPointF(cx + 20, y)});
-            cutter(c, op == Op::Move ? Cutter::EndMill : Cutter::EndMill, cx, floorY + over, d, 60);
+                c.painter().drawEllipse(QPointF(wall + 90, y), 30, 30);
+            cutter(c, Cutter::EndMill, cx, floorY + over, d, 60);
             s.dim("0", lx, kSafe, kTop, wall);
             s.dim("1", lx2, kApproach, kTop, wall);
             s.dim("2", lx, kTop, kTop + 280, wall);
@@ -289,15 +295,16 @@ QImage millingOperation(const Job& job) {
             }
             if (op != Op::PocketFinish) c.stock(QRectF(x1, kTop, x2 - x1, floorY - kTop));
             if (op == Op::PocketIsland) c.part(QRectF(930, kTop + 240, 300, floorY - kTop - 240));
-            const double d = 360, cx = x2 - 60 - d / 2;
-            safetyAndApproach(s, cx);
+            // The tool stands at the far wall; the plunge and the passes run beside it.
+            const double d = 360, cx = x2 - 60 - d / 2, px = cx - d / 2 - 120;
+            safetyAndApproach(s, px);
             if (op == Op::PocketFinish) {
-                c.feed({QPointF(cx, kApproach), QPointF(cx, floorY - 60),
+                c.feed({QPointF(px, kApproach), QPointF(px, floorY - 60),
                         QPointF(x1 + 250, floorY - 60)});
             } else {
                 for (double y : {kTop + 280, kTop + 560, floorY})
-                    c.feed({QPointF(x2 - 240, y), QPointF(x1 + 60, y)});
-                c.feed({QPointF(cx, kApproach), QPointF(cx, kTop + 270)});
+                    c.feed({QPointF(px, y), QPointF(x1 + 60, y)});
+                c.feed({QPointF(px, kApproach), QPointF(px, kTop + 270)});
             }
             cutter(c, Cutter::EndMill, cx, floorY + over, d, 60);
             s.dim("0", lx, kSafe, kTop, x2);
@@ -360,12 +367,12 @@ QImage millingOperation(const Job& job) {
                 c.stock(QRectF(cx - cr - 150, kTop - 180, 2 * cr + 300, 180));
             }
             c.hole(QPolygonF(QRectF(cx - cr, cbTop, 2 * cr, cbBottom - cbTop)));
-            safetyAndApproach(s, cx);
+            safetyAndApproach(s, cx + cr + 150);
             if (back) {
-                c.feed({QPointF(cx + 60, kBottom + 120), QPointF(cx + 60, cbTop + 30)});
+                c.feed({QPointF(cx + cr + 150, kBottom + 120), QPointF(cx + cr + 150, cbTop + 30)});
                 cutter(c, Cutter::BackCounterbore, cx, cbTop, 2 * cr - 60, 60);
             } else {
-                c.feed({QPointF(cx + 60, kApproach), QPointF(cx + 60, cbBottom - 30)});
+                c.feed({QPointF(cx + cr + 150, kApproach), QPointF(cx + cr + 150, cbBottom - 30)});
                 cutter(c, Cutter::Counterbore, cx, op == Op::BossFace ? kTop - 30 : cbBottom - 330,
                        2 * cr - 60, 60);
             }

@@ -220,11 +220,15 @@ void Canvas::dimVOn(double x, double y1, double y2, double fromX1, double fromX2
 
 void Canvas::dimH(double x1, double x2, double fromY1, double fromY2, const Rect& box, Ends ends,
                   const QString& text) {
-    const double y = snap(centreY(box));
+    const double lo = std::min(x1, x2), hi = std::max(x1, x2);
+    // The line runs at the box's middle height, the box standing on it like the value of the
+    // dimension; a dimension short enough to hide under the box runs just under it instead.
+    const bool hidden = box.x <= lo && box.x + box.w >= hi;
+    const double under = box.y + box.h + kGapPx * kPx;
+    const double y = snap(hidden ? (under < h_ ? under : box.y - kGapPx * kPx) : centreY(box));
     extension({x1, fromY1}, {x1, y});
     extension({x2, fromY2}, {x2, y});
     dimLine({x1, y}, {x2, y}, ends);
-    const double lo = std::min(x1, x2), hi = std::max(x1, x2);
     if (box.x + box.w < lo) line({box.x + box.w + 0.0, y}, {lo, y}, color::dimension, kThinPx);
     if (box.x > hi) line({hi, y}, {box.x + 0.0, y}, color::dimension, kThinPx);
     if (!text.isEmpty()) mark({(lo + hi) / 2, y - 7 * kPx}, text);

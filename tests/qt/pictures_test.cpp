@@ -2,12 +2,15 @@
 // type, profile and option they offer; and the tool picture library.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QImageReader>
+#include <QRect>
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -37,6 +40,47 @@ std::string boxes(const oru::Host& host) {
 // A picture the panel loaded from the folder, as opposed to an empty one.
 bool loaded(const Widget& w) {
     return w.picture().kind() == oru::Picture::Kind::File && !w.picture().isEmpty();
+}
+
+// Where a widget stands on its panel, in twips.
+QRect placeOf(const Widget& w) {
+    QRect r(w.left(), w.top(), w.width(), w.height());
+    for (const Widget* f = w.container(); f != nullptr; f = f->container())
+        r.translate(f->left(), f->top());
+    return r;
+}
+
+// The picture a widget shows, read once.
+const QImage& imageOf(const Widget& picture) {
+    static std::map<std::string, QImage> cache;
+    const std::string& path = picture.picture().nativePath();
+    auto it = cache.find(path);
+    if (it == cache.end()) it = cache.emplace(path, QImage(QString::fromStdString(path))).first;
+    return it->second;
+}
+
+// Whether a dimension line of the sketch meets the box (or, for a box beside the picture, runs
+// out of the picture's side towards it): a pixel of the dimension colour in a band around the
+// part of the box that lies over the picture, or along the picture's edge facing the box.
+bool dimensionMeets(const Widget& picture, const Widget& box) {
+    const QImage& img = imageOf(picture);
+    const QRect p = placeOf(picture), b = placeOf(box);
+    const double s = img.width() / static_cast<double>(p.width());  // pixels per twip
+    QRect r(static_cast<int>((b.x() - p.x()) * s), static_cast<int>((b.y() - p.y()) * s),
+            static_cast<int>(b.width() * s), static_cast<int>(b.height() * s));
+    QRect band = r.adjusted(-12, -12, 12, 12).intersected(img.rect());
+    if (band.isEmpty()) return true;  // beside the picture: nothing to meet
+    if (!img.rect().contains(r.center())) band = band.adjusted(-12, 0, 0, 0);
+    const QColor dim(0x4B, 0x55, 0x63);
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x) {
+            if (r.contains(x, y)) continue;
+            const QColor c = img.pixelColor(x, y);
+            if (std::abs(c.red() - dim.red()) < 40 && std::abs(c.green() - dim.green()) < 40 &&
+                std::abs(c.blue() - dim.blue()) < 40)
+                return true;
+        }
+    return false;
 }
 
 // ---- the folder itself ----------------------------------------------------------------------
@@ -82,6 +126,31 @@ TEST(SamplePictures, SizedForTheirWidgetsAtTwiceTheScale) {
             ++seen;
         }
         EXPECT_GT(seen, 0) << r.prefix;
+    }
+}
+
+// Every file is a drawing, not a blank or a placeholder: the part (or the tool) and, in the
+// sketches of an operation, a cutting move.
+TEST(SamplePictures, EveryPictureShowsAPartAndACuttingMove) {
+    const auto near = [](const QColor& c, int r, int g, int b) {
+        return std::abs(c.red() - r) < 24 && std::abs(c.green() - g) < 24 &&
+               std::abs(c.blue() - b) < 24;
+    };
+    for (const std::string& file : indexLines()) {
+        const QImage img(QString::fromStdString(kFolder + file));
+        ASSERT_FALSE(img.isNull()) << file;
+        int body = 0, moves = 0;
+        for (int y = 0; y < img.height(); y += 2)
+            for (int x = 0; x < img.width(); x += 2) {
+                const QColor c = img.pixelColor(x, y);
+                body += near(c, 0xB8, 0xBE, 0xC6) || near(c, 0x25, 0x63, 0xEB);
+                moves += near(c, 0x11, 0x18, 0x27);
+            }
+        const int samples = (img.width() / 2) * (img.height() / 2);
+        EXPECT_GT(body, samples / 50) << file;
+        if (!file.starts_with("bmp/OP_")) {
+            EXPECT_GT(moves, 20) << file;
+        }
     }
 }
 
@@ -173,6 +242,20 @@ protected:
         if (filet.visible()) {
             EXPECT_TRUE(loaded(filet)) << "no thread or plunge picture";
         }
+        // The value boxes and stock labels laid over the sketch meet their dimensions.
+        const Widget& oper = p.widget("picOper");
+        if (loaded(oper)) {
+            std::vector<const Widget*> over;
+            for (int i = 0; i < 8; ++i)
+                over.push_back(&p.widget("tbPara", i));
+            for (const char* label : {"tDiamBrut", "tXBrut", "tZBrut"})
+                over.push_back(&p.widget(label));
+            for (const Widget* w : over) {
+                if (!w->visible() || !placeOf(*w).intersects(placeOf(oper))) continue;
+                EXPECT_TRUE(dimensionMeets(oper, *w))
+                    << w->fullName() << " meets no dimension in " << oper.picture().name();
+            }
+        }
         const Widget& te = p.widget("picOutilTE");
         const Widget& ti = p.widget("picOutilTI");
         EXPECT_TRUE(te.visible() != ti.visible());
@@ -232,6 +315,8 @@ TEST_F(TurningPictures, ThreadTypeButtonsFindTheirThreadPictures) {
             auto p = setUp(130, profil, "M", 0, 1, 0, 40, 20, tool);
             if (direction == 1) p->widget("bSens").click();
             p->widget("bFiletage").click();
+            EXPECT_TRUE(dimensionMeets(p->widget("picFilet"), p->widget("tbPara", 2)))
+                << "thread depth";
             for (int i = 0; i < 4; ++i) {
                 p->widget("bAppro", i).click();
                 SCOPED_TRACE(std::string(profil) + " button " + std::to_string(i));
@@ -273,6 +358,12 @@ TEST(MillingPictures, EveryTypeThroughOrBlindAndPictureVariantFindsItsPicture) {
                 EXPECT_TRUE(host.messages().empty()) << boxes(host);
                 EXPECT_TRUE(loaded(p.widget("pPasses")));
                 EXPECT_TRUE(loaded(p.widget("pOutil")));
+                for (int i = 0; i < 8; ++i) {
+                    const Widget& box = p.widget("tbVal", i);
+                    const QRect place = placeOf(box), pic = placeOf(p.widget("pPasses"));
+                    if (!box.visible() || place.center().y() >= pic.bottom()) continue;
+                    EXPECT_TRUE(dimensionMeets(p.widget("pPasses"), box)) << box.fullName();
+                }
                 // Every other cycle of the hole family.
                 if (type < 30) continue;
                 for (int i = 0; i < 6; ++i) {
@@ -304,6 +395,13 @@ TEST(MillingPictures, EveryEngagementShownHasItsPicture) {
                     SCOPED_TRACE(std::to_string(type) + " closed " + std::to_string(closed) +
                                  " sweep " + std::to_string(sweep) + " entry " + std::to_string(k));
                     EXPECT_TRUE(loaded(p.widget("imgAccoste")));
+                    for (const char* name : {"tbGardeAcc", "tbGardeDeg", "tbRecouvre"}) {
+                        const Widget& box = p.widget(name);
+                        if (!box.visible() ||
+                            !placeOf(box).intersects(placeOf(p.widget("imgAccoste"))))
+                            continue;
+                        EXPECT_TRUE(dimensionMeets(p.widget("imgAccoste"), box)) << name;
+                    }
                     if (type == 12) {  // the sweep button changes the picture too
                         p.widget("bSurf").click();
                         EXPECT_TRUE(host.messages().empty()) << boxes(host);
