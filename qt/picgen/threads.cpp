@@ -86,15 +86,21 @@ QImage DrawThread(const Job& job) {
     Canvas c(job.widthTwips, job.heightTwips, true);
     const double w = job.widthTwips, h = job.heightTwips;
     const char type = typeOf(job.stem);
-    const Form f = formOf(type);
+    const Form thread = formOf(type);
     const bool tapping = job.stem.size() <= 7;  // "Filet_" + an optional letter: tapping
 
+    // Tapping shows a whole nut in section, at a smaller pitch.
+    const double scale = tapping ? 0.6 : 1.0;
+    const Form f{thread.pitch * scale, thread.depth * scale, thread.crest * scale,
+                 thread.root * scale, thread.rounded};
     if (tapping) {
         // A tapped through hole in section, the tap entering it along the axis.
-        const double axisY = h / 2 + 150, r = 420, top = 330, tip = 900;
+        // The nut's teeth point at the axis: material above the upper teeth and below the
+        // lower ones.
+        const double axisY = h / 2, r = 360, tip = 900;
         QPainterPath upper = profile(f, -f.pitch, w + f.pitch, axisY - r, 0, -1);
-        upper.lineTo(w + f.pitch, top);
-        upper.lineTo(-f.pitch, top);
+        upper.lineTo(w + f.pitch, -60);
+        upper.lineTo(-f.pitch, -60);
         upper.closeSubpath();
         QPainterPath lower = profile(f, -f.pitch, w + f.pitch, axisY + r, 0, 1);
         lower.lineTo(w + f.pitch, h + 60);
@@ -102,7 +108,7 @@ QImage DrawThread(const Job& job) {
         lower.closeSubpath();
         drawPath(c, upper, color::partLine, color::partFill, 1.5);
         drawPath(c, lower, color::partLine, color::partFill, 1.5);
-        // The tap: a threaded body ending in a chamfer.
+        // The tap: a threaded body ending in a chamfer, fed along the axis.
         QPolygonF tap;
         tap << QPointF(tip, axisY - r + 90) << QPointF(w + 60, axisY - r + 90)
             << QPointF(w + 60, axisY + r - 90) << QPointF(tip, axisY + r - 90)
@@ -114,7 +120,7 @@ QImage DrawThread(const Job& job) {
             c.painter().drawLine(QPointF(x, axisY - r + 90),
                                  QPointF(x + f.pitch / 4, axisY + r - 90));
         c.axisLine({0, axisY}, {w, axisY});
-        c.feed({QPointF(w - 300, top / 2), QPointF(w - 1500, top / 2)});
+        c.feed({QPointF(w - 300, axisY), QPointF(tip + 450, axisY)});
         return c.finish();
     }
 
