@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -203,7 +204,23 @@ QWidget* DemoWindow::buildTurningChoices() {
     form->addRow(QStringLiteral("Option (ti 7)"), tOption_);
     form->addRow(QStringLiteral("Variante (ti 6)"), tVariant_);
     auto apply = [this] { applyTurningChoices(); };
-    for (QComboBox* c : {tOperation_, tProfile_, tThread_, tOption_, tVariant_})
+    // A new operation or profile proposes its usual tool, as a host would.
+    auto proposeTool = [this] {
+        const auto numop = static_cast<std::int16_t>(tOperation_->currentData().toInt());
+        const QString code =
+            qs(defaultTool(numop, tProfile_->currentData().toString().toStdString()));
+        const int i = tTool_->findData(code);
+        QSignalBlocker block(tTool_);
+        if (i >= 0)
+            tTool_->setCurrentIndex(i);
+        else
+            tTool_->setEditText(code);
+    };
+    for (QComboBox* c : {tOperation_, tProfile_}) {
+        connect(c, &QComboBox::activated, this, proposeTool);
+        connect(c, &QComboBox::activated, this, apply);
+    }
+    for (QComboBox* c : {tThread_, tOption_, tVariant_})
         connect(c, &QComboBox::activated, this, apply);
     connect(tTool_, &QComboBox::currentTextChanged, this, apply);
     box->setFixedWidth(360);

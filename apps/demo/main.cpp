@@ -64,28 +64,27 @@ int screenshots(demo::DemoWindow& window, const QString& target) {
         const char* name;
         demo::Turning setup;
     };
-    auto turning = [](std::int16_t numop, const char* profil, const char* tool,
-                      std::int16_t option = 0) {
+    auto turning = [](std::int16_t numop, const char* profil, std::int16_t option = 0) {
         demo::Turning t;
         t.numop = numop;
         t.profil = profil;
-        t.tool = tool;
+        t.tool = std::string(demo::defaultTool(numop, profil));
         t.option = option;
         return t;
     };
     const TurningShot turningShots[] = {
-        {"tournage-100-butee", turning(100, "E", "11_EXT01")},
-        {"tournage-101-chariotage", turning(101, "E", "11_EXT01")},
-        {"tournage-102-dressage", turning(102, "E", "11_EXT01", 3)},
-        {"tournage-103-tronconnage", turning(103, "E", "11_EXT01", 2)},
-        {"tournage-104-centrage", turning(104, "E", "60_FOR10")},
-        {"tournage-110-ebauche", turning(110, "E", "11_EXT01")},
-        {"tournage-111-finition-interieure", turning(111, "I", "15_INT01")},
-        {"tournage-112-pochage", turning(112, "E", "20_GOR03")},
-        {"tournage-120-gorge", turning(120, "E", "20_GOR03")},
-        {"tournage-130-filetage", turning(130, "E", "30_FIL01")},
-        {"tournage-141-percage", turning(141, "E", "60_FOR10")},
-        {"tournage-180-taraudage", turning(180, "E", "60_FOR10")},
+        {"tournage-100-butee", turning(100, "E")},
+        {"tournage-101-chariotage", turning(101, "E")},
+        {"tournage-102-dressage", turning(102, "E", 3)},
+        {"tournage-103-tronconnage", turning(103, "E", 2)},
+        {"tournage-104-centrage", turning(104, "E")},
+        {"tournage-110-ebauche", turning(110, "E")},
+        {"tournage-111-finition-interieure", turning(111, "I")},
+        {"tournage-112-pochage", turning(112, "E")},
+        {"tournage-120-gorge", turning(120, "E")},
+        {"tournage-130-filetage", turning(130, "E")},
+        {"tournage-141-percage", turning(141, "E")},
+        {"tournage-180-taraudage", turning(180, "E")},
     };
     window.showTab(1);
     for (const auto& shot : turningShots) {
@@ -93,7 +92,7 @@ int screenshots(demo::DemoWindow& window, const QString& target) {
         ok &= save(window.turningView(), dir, QString::fromLatin1(shot.name), out);
     }
     // The threading details page of the last threading set-up.
-    window.setUpTurning(turning(130, "E", "30_FIL01"));
+    window.setUpTurning(turning(130, "E"));
     window.turning().widget("bFiletage").click();
     ok &= save(window.turningView(), dir, QStringLiteral("tournage-130-details-filetage"), out);
     window.turning().widget("bFiletage").click();
@@ -120,7 +119,7 @@ int screenshots(demo::DemoWindow& window, const QString& target) {
 
     ok &= save(window.selectorsBox(), dir, QStringLiteral("selecteurs"), out);
     window.showTab(1);
-    window.setUpTurning(turning(101, "E", "11_EXT01"));
+    window.setUpTurning(turning(101, "E"));
     window.refreshValues();
     ok &= save(&window, dir, QStringLiteral("demo-window"), out);
     out.flush();

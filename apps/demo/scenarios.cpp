@@ -84,19 +84,58 @@ constexpr Choice kThreadTypes[] = {
 };
 
 constexpr Choice kTurningTools[] = {
-    {"11_EXT01", "11_EXT01 - outil à charioter extérieur"},
-    {"15_INT01", "15_INT01 - outil à aléser intérieur"},
-    {"20_GOR03", "20_GOR03 - outil à gorge extérieur"},
-    {"25_GOR03", "25_GOR03 - outil à gorge intérieur"},
-    {"30_FIL01", "30_FIL01 - outil à fileter extérieur"},
-    {"35_FIL01", "35_FIL01 - outil à fileter intérieur"},
-    {"60_FOR10", "60_FOR10 - foret"},
+    {"10_TECHA1", "10_TECHA1 - charioter ext."},
+    {"11_TECHA1", "11_TECHA1 - charioter ext. à gauche"},
+    {"15_TIALE1", "15_TIALE1 - barre d'alésage"},
+    {"20_TEGOR3", "20_TEGOR3 - gorge ext."},
+    {"22_TETRO3", "22_TETRO3 - lame à tronçonner"},
+    {"25_TIGOR3", "25_TIGOR3 - gorge int."},
+    {"26_TFGOR3", "26_TFGOR3 - gorge de face"},
+    {"30_TEFIL1", "30_TEFIL1 - fileter ext."},
+    {"31_TIFIL1", "31_TIFIL1 - fileter int."},
+    {"40_RFOR10", "40_RFOR10 - foret radial"},
+    {"42_RTAR10", "42_RTAR10 - taraud radial"},
+    {"44_AFOR10", "44_AFOR10 - foret axial"},
+    {"45_ACEN06", "45_ACEN06 - foret à centrer"},
+    {"46_APOI10", "46_APOI10 - foret à pointer"},
+    {"47_ATAR10", "47_ATAR10 - taraud axial"},
+    {"48_ALAM16", "48_ALAM16 - fraise à lamer"},
+    {"49_ACHA12", "49_ACHA12 - fraise à chanfreiner"},
+};
+
+// The tool a host would propose for an operation: external or internal by the profile, on the
+// spindle axis for the face profile of hole operations, radial otherwise.
+struct ToolRow {
+    std::int16_t from, to;
+    std::string_view external, internal, face;
+};
+constexpr ToolRow kDefaultTools[] = {
+    {100, 102, "10_TECHA1", "15_TIALE1", "10_TECHA1"},
+    {103, 103, "22_TETRO3", "22_TETRO3", "22_TETRO3"},
+    {104, 104, "45_ACEN06", "45_ACEN06", "45_ACEN06"},
+    {105, 105, "46_APOI10", "46_APOI10", "46_APOI10"},
+    {110, 111, "10_TECHA1", "15_TIALE1", "10_TECHA1"},
+    {112, 122, "20_TEGOR3", "25_TIGOR3", "26_TFGOR3"},
+    {123, 124, "26_TFGOR3", "26_TFGOR3", "26_TFGOR3"},
+    {130, 130, "30_TEFIL1", "31_TIFIL1", "30_TEFIL1"},
+    {140, 149, "40_RFOR10", "44_AFOR10", "44_AFOR10"},
+    {150, 150, "49_ACHA12", "49_ACHA12", "49_ACHA12"},
+    {170, 170, "48_ALAM16", "48_ALAM16", "48_ALAM16"},
+    {180, 180, "42_RTAR10", "47_ATAR10", "47_ATAR10"},
 };
 
 constexpr Choice kMillingTools[] = {
     {"FR10", "FR10 - fraise 2 tailles"},
+    {"FR6", "FR6 - fraise 2 tailles"},
+    {"FT50", "FT50 - fraise à surfacer"},
+    {"FH8", "FH8 - fraise hémisphérique"},
+    {"PC10", "PC10 - foret à pointer"},
     {"FO8", "FO8 - foret"},
+    {"CH10", "CH10 - fraise à chanfreiner"},
+    {"AL10", "AL10 - alésoir"},
+    {"LA14", "LA14 - fraise à lamer"},
     {"TA10", "TA10 - taraud"},
+    {"FF10", "FF10 - fraise à fileter"},
 };
 // clang-format on
 
@@ -108,6 +147,13 @@ std::span<const Choice> turningProfiles() { return kProfiles; }
 std::span<const Choice> threadTypes() { return kThreadTypes; }
 std::span<const Choice> turningTools() { return kTurningTools; }
 std::span<const Choice> millingTools() { return kMillingTools; }
+
+std::string_view defaultTool(std::int16_t numop, std::string_view profil) {
+    for (const ToolRow& r : kDefaultTools)
+        if (numop >= r.from && numop <= r.to)
+            return profil == "I" ? r.internal : profil == "F" ? r.face : r.external;
+    return "10_TECHA1";
+}
 
 void setUp(oru::OperFraisage& panel, const Milling& m, const std::string& pictures) {
     panel.chbmp = pictures;

@@ -27,6 +27,8 @@ std::span<const Choice> turningProfiles();
 std::span<const Choice> threadTypes();
 std::span<const Choice> turningTools();
 std::span<const Choice> millingTools();
+// The turning tool a host would propose for an operation and profile.
+std::string_view defaultTool(std::int16_t numop, std::string_view profil);
 
 // One milling operation as a host application would describe it.
 struct Milling {
@@ -47,7 +49,7 @@ struct Milling {
 struct Turning {
     std::int16_t numop = 101;
     std::string profil = "E";
-    std::string tool = "11_EXT01";
+    std::string tool = "10_TECHA1";
     std::string typeFilet = "M";
     std::int16_t option = 0;   // ti(7)
     std::int16_t variant = 1;  // ti(6)

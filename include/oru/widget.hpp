@@ -10,6 +10,11 @@ namespace oru {
 
 class Panel;
 
+// Label alignments (the Alignment property).
+inline constexpr int kLeftJustify = 0;
+inline constexpr int kRightJustify = 1;
+inline constexpr int kCentred = 2;
+
 enum class WidgetKind {
     CommandButton,
     Label,

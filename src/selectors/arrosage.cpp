@@ -36,6 +36,7 @@ Arrosage::Arrosage(Host& host)
       bArro_(widget("bArro")),
       tArro_(widget("tArro")) {
     bindClick(bArro_, [this] { bArro_Click(); });
+    tArro_.setAlignment(kCentred);  // design-time: the caption centred under the button
     UserControl_Initialize();
 }
 

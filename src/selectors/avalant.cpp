@@ -39,6 +39,7 @@ Avalant::Avalant(Host& host)
       Bavalant_(widget("Bavalant")),
       Tavalant_(widget("Tavalant")) {
     bindClick(Bavalant_, [this] { Bavalant_Click(); });
+    Tavalant_.setAlignment(kCentred);  // design-time: the caption centred under the button
     UserControl_Initialize();
 }
 

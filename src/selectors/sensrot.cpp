@@ -72,8 +72,10 @@ std::string_view familyOf(std::int16_t tournant) {
 
 SensRot::SensRot(Host& host)
     : Panel(host, "SensRot", std::string(kTitleCtrl), kInventory, kWidth, kHeight) {
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
         bindClick(bSensRot(i), [this, i] { bSensRot_Click(i); });
+        tSensRot(i).setAlignment(kCentred);  // design-time: centred under its button
+    }
     UserControl_Initialize();
 }
 

@@ -10,7 +10,11 @@ namespace {
 using K = WidgetKind;
 
 // Design-time layout: the operation sketch on the left, the approach and retract buttons, the
-// safety distances and the threading widgets in the column on its right.
+// safety distances and the pitch in the column on its right, the thread or plunge picture
+// under them. The threading details page uses the top left corner, above the thread list, for
+// its labelled boxes: the flank angle box 7 has its design-time place there (set in the
+// constructor, the array's rows being one column), box 3, the last pass, is placed by the
+// operation's layout.
 // clang-format off
 constexpr WidgetSpec kInventory[] = {
     // name            kind              n  caption                  pic left  top   width height dx   dy
@@ -22,9 +26,9 @@ constexpr WidgetSpec kInventory[] = {
     {"tbPara",         K::TextBox,       8, "",                      "", 8520, 1140, 780,  285,  0,   330},
     {"tbXsecu",        K::TextBox,       0, "",                      "", 6600, 720,  780,  285},
     {"tbZsecu",        K::TextBox,       0, "",                      "", 7560, 720,  780,  285},
-    {"tbSensFilet",    K::TextBox,       0, "",                      "", 8160, 1560, 420,  285},
-    {"tbNbFilet",      K::TextBox,       0, "",                      "", 7800, 2100, 600,  285},
-    {"tbNbPasseFilet", K::TextBox,       0, "",                      "", 7800, 3180, 600,  285},
+    {"tbSensFilet",    K::TextBox,       0, "",                      "", 8760, 1560, 540,  285},
+    {"tbNbFilet",      K::TextBox,       0, "",                      "", 2400, 540,  600,  285},
+    {"tbNbPasseFilet", K::TextBox,       0, "",                      "", 2400, 960,  600,  285},
     {"bAppro",         K::CommandButton, 4, "",                      "", 5880, 60,   540,  540,  600, 0},
     {"bTrou",          K::CommandButton, 4, "",                      "", 5880, 3600, 540,  540,  600, 0},
     {"bDegage",        K::CommandButton, 0, "",                      "", 8400, 60,   540,  540},
@@ -34,12 +38,12 @@ constexpr WidgetSpec kInventory[] = {
     {"bFiletage",      K::CommandButton, 0, "Détails Filetage >>",   "", 5880, 4260, 2040, 375},
     {"cbPas",          K::ComboBox,      0, "",                      "", 5880, 1560, 1200, 315},
     {"lPasFilet",      K::ListBox,       0, "",                      "", 120,  1560, 5400, 2985},
-    {"tSensFilet",     K::Label,         0, "Sens filet",            "", 7200, 1600, 900,  255},
+    {"tSensFilet",     K::Label,         0, "Sens filet",            "", 7200, 1600, 1500, 255},
     {"tFiletage",      K::Label,         0, "FILETAGE ISO Métrique", "", 5880, 1140, 3480, 255},
-    {"tNbFilet",       K::Label,         0, "Nombre de Filets",      "", 5880, 2100, 1800, 255},
-    {"tAngPlonge",     K::Label,         0, "Angle de Pénétration",  "", 5880, 2460, 1800, 255},
-    {"tNbPasseFilet",  K::Label,         0, "Nombre de Passes",      "", 5880, 3180, 1800, 255},
-    {"tPasseFinition", K::Label,         0, "Dernière Passe",        "", 5880, 2820, 1800, 255},
+    {"tNbFilet",       K::Label,         0, "Nombre de Filets",      "", 120,  570,  2200, 255},
+    {"tAngPlonge",     K::Label,         0, "Angle de Pénétration",  "", 120,  150,  2200, 255},
+    {"tNbPasseFilet",  K::Label,         0, "Nombre de Passes",      "", 120,  990,  2200, 255},
+    {"tPasseFinition", K::Label,         0, "Dernière Passe",        "", 3300, 1230, 1440, 255},
     {"tPasses",        K::Label,         0, "Passes",                "", 5760, 2340, 3480, 255},
     {"tDiamBrut",      K::Label,         0, "",                      "", 20,   3580, 1000, 255},
     {"tZBrut",         K::Label,         0, "",                      "", 4920, 3480, 900,  255},
@@ -112,6 +116,9 @@ OperTournage::OperTournage(Host& host)
     // The general page comes first.
     for (std::string_view name : kThreadingPage)
         widget(name).setVisible(false);
+    // Box 7, the flank angle of a thread, next to its label on the threading details page.
+    widget("tbPara", 7).setLeft(2400);
+    widget("tbPara", 7).setTop(120);
 
     Ui& u = *ui_;
     for (int i = 0; i < u.bAppro.size(); ++i)
