@@ -57,14 +57,16 @@ TEST(Json, ShortContainersOfScalarsStayOnOneLine) {
 TEST(Json, DiffKeepsWhatChangedAndShowsPicturesWhole) {
     const Value before(json::Object{
         {"a", Value(1)},
-        {"w", Value(json::Object{{"text", Value("x")}, {"left", Value(1)}, {"top", Value(2)},
-                                 {"width", Value(3)}})},
+        {"w",
+         Value(json::Object{
+             {"text", Value("x")}, {"left", Value(1)}, {"top", Value(2)}, {"width", Value(3)}})},
         {"p", Value(json::Object{{"kind", Value("Icon")}, {"name", Value("A")}})},
         {"gone", Value(0)}});
     const Value after(json::Object{
         {"a", Value(1)},
-        {"w", Value(json::Object{{"text", Value("y")}, {"left", Value(1)}, {"top", Value(2)},
-                                 {"width", Value(3)}})},
+        {"w",
+         Value(json::Object{
+             {"text", Value("y")}, {"left", Value(1)}, {"top", Value(2)}, {"width", Value(3)}})},
         {"p", Value(json::Object{{"kind", Value("Icon")}, {"name", Value("B")}})},
         {"new", Value(true)}});
     const Value d = json::Diff(before, after);
@@ -145,7 +147,8 @@ TEST(Session, FaultsOfTheScriptNameTheirLine) {
               "t.oru:2: expected ti, found nothing");
     EXPECT_EQ(Fault("create OperTournage\npick cbPas \"9\"\n"),
               "t.oru:2: no item of cbPas starts with '9'");
-    EXPECT_EQ(Fault("create Avalant\ncreate Avalant\n"), "t.oru:2: a control named 'Avalant' exists");
+    EXPECT_EQ(Fault("create Avalant\ncreate Avalant\n"),
+              "t.oru:2: a control named 'Avalant' exists");
     EXPECT_EQ(Fault("create Avalant a\ncreate SensRot b\nuse a\nSetSensRot 1 1\n"),
               "t.oru:4: unknown command 'SetSensRot'");
     EXPECT_EQ(Fault("create Avalant\ntoollib maybe\n"),
