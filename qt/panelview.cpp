@@ -3,8 +3,10 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
@@ -178,8 +180,12 @@ QWidget* PanelView::Impl::create(Widget& w, QWidget* parent) {
             return e;
         }
         case WidgetKind::ComboBox: {
+            // Shows the panel's text also when it is none of the items (a pitch written by the
+            // panel); the user picks from the list and does not type.
             auto* c = new QComboBox(parent);
-            c->setEditable(false);
+            c->setEditable(true);
+            c->lineEdit()->setReadOnly(true);
+            c->setInsertPolicy(QComboBox::NoInsert);
             QObject::connect(c, &QComboBox::activated, q, [this, model](int index) {
                 if (syncing == 0) act([model, index] { model->setListIndex(index); });
             });
@@ -188,6 +194,11 @@ QWidget* PanelView::Impl::create(Widget& w, QWidget* parent) {
         case WidgetKind::ListBox: {
             auto* l = new QListWidget(parent);
             l->setSelectionMode(QAbstractItemView::SingleSelection);
+            // List items are laid out in columns with blanks and tabs: a fixed-pitch font keeps
+            // the columns straight.
+            QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+            fixed.setPixelSize(12);
+            l->setFont(fixed);
             QObject::connect(l, &QListWidget::currentRowChanged, q, [this, model](int row) {
                 if (syncing == 0 && row >= 0) act([model, row] { model->setListIndex(row); });
             });
@@ -333,8 +344,7 @@ void PanelView::Impl::applyText(Widget& w, QWidget* v) {
         }
         applyTip(w, v);
     } else if (auto* c = qobject_cast<QComboBox*>(v)) {
-        // A text that is not the selected item shows as the box's placeholder.
-        if (w.listIndex() < 0) c->setPlaceholderText(text);
+        if (c->currentText() != text) c->setEditText(text);
     }
 }
 
@@ -356,7 +366,8 @@ void PanelView::Impl::applyListIndex(Widget& w, QWidget* v) {
     if (auto* c = qobject_cast<QComboBox*>(v)) {
         if (c->count() != w.listCount()) applyList(w, v);
         c->setCurrentIndex(i);
-        c->setPlaceholderText(i < 0 ? qs(w.text()) : QString());
+        const QString text = qs(w.text());
+        if (c->currentText() != text) c->setEditText(text);
     } else if (auto* l = qobject_cast<QListWidget*>(v)) {
         if (l->count() != w.listCount()) applyList(w, v);
         l->setCurrentRow(i);

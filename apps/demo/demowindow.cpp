@@ -237,6 +237,7 @@ QWidget* DemoWindow::buildSelectors() {
     for (oru::Panel* p :
          std::initializer_list<oru::Panel*>{avalant_.get(), sensRot_.get(), arrosage_.get()}) {
         auto* view = new oru::qt::PanelView(*p);
+        selectorViews_.push_back(view);
         row->addWidget(view);
         row->addSpacing(24);
     }

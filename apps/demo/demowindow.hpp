@@ -33,6 +33,8 @@ public:
     oru::qt::PanelView* millingView() const { return millingView_; }
     oru::qt::PanelView* turningView() const { return turningView_; }
     QWidget* selectorsBox() const { return selectorsBox_; }
+    // The views of Avalant, SensRot and Arrosage, in that order.
+    const std::vector<oru::qt::PanelView*>& selectorViews() const { return selectorViews_; }
 
     // Sets a panel up as the choices say (also used by the screenshots).
     void setUpMilling(const Milling& m);
@@ -67,6 +69,7 @@ private:
     oru::qt::PanelView* millingView_ = nullptr;
     oru::qt::PanelView* turningView_ = nullptr;
     QWidget* selectorsBox_ = nullptr;
+    std::vector<oru::qt::PanelView*> selectorViews_;
     QTreeWidget* values_ = nullptr;
     QLabel* lastMessage_ = nullptr;
     bool refreshPending_ = false;

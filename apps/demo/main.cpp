@@ -118,6 +118,9 @@ int screenshots(demo::DemoWindow& window, const QString& target) {
     }
 
     ok &= save(window.selectorsBox(), dir, QStringLiteral("selecteurs"), out);
+    const char* selectorNames[] = {"selecteur-avalant", "selecteur-sensrot", "selecteur-arrosage"};
+    for (std::size_t i = 0; i < window.selectorViews().size() && i < std::size(selectorNames); ++i)
+        ok &= save(window.selectorViews()[i], dir, QString::fromLatin1(selectorNames[i]), out);
     window.showTab(1);
     window.setUpTurning(turning(101, "E"));
     window.refreshValues();

@@ -77,6 +77,10 @@ constexpr std::string_view kCaptionDetails = "<< Généralités Opération";
 constexpr Pos kThreadListPlace{120, 1560};
 constexpr int kThreadListWidth = 5400;
 constexpr int kThreadListHeight = 2985;
+// The flank angle box on the details page, next to its label. No operation layout places box 7
+// for threading, so without this it would show wherever the previous operation left it (under
+// the thread list after a drilling set-up, for example).
+constexpr Pos kFlankAnglePlace{2400, 120};
 
 }  // namespace
 
@@ -120,6 +124,7 @@ void OperTournage::bFiletage_Click() {
             MoveTo(u.lPasFilet, kThreadListPlace);
             u.lPasFilet.setWidth(kThreadListWidth);
             u.lPasFilet.setHeight(kThreadListHeight);
+            MoveTo(u.tbPara(7), kFlankAnglePlace);
             ApplyTips(*this, kDetailsPageTips);
             // The buttons now choose the thread type; with MajEnCours set the click only
             // redraws them and lists the threads of the current type.

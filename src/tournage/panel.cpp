@@ -35,7 +35,7 @@ constexpr WidgetSpec kInventory[] = {
     {"bSens",          K::CommandButton, 0, "",                      "", 2940, 1100, 480,  480},
     {"bGorge",         K::CommandButton, 0, "",                      "", 8640, 3360, 540,  540},
     {"bUsAxe",         K::CommandButton, 0, "",                      "", 4980, 2940, 540,  540},
-    {"bFiletage",      K::CommandButton, 0, "Détails Filetage >>",   "", 5880, 4260, 2040, 375},
+    {"bFiletage",      K::CommandButton, 0, "Détails Filetage >>",   "", 5880, 4260, 2400, 375},
     {"cbPas",          K::ComboBox,      0, "",                      "", 5880, 1560, 1200, 315},
     {"lPasFilet",      K::ListBox,       0, "",                      "", 120,  1560, 5400, 2985},
     {"tSensFilet",     K::Label,         0, "Sens filet",            "", 7200, 1600, 1500, 255},

@@ -141,6 +141,19 @@ TEST_F(Threads, DetailsPageOpenedAndClosedTwice) {
     EXPECT_EQ(panel.GetTypeFilet(), "T");
 }
 
+// No threading layout places the flank angle box: the details page puts it beside its label,
+// wherever an earlier operation (here a drilling, which uses box 7) had left it.
+TEST_F(Threads, DetailsPagePlacesTheFlankAngleBoxBesideItsLabel) {
+    td[12] = 10;
+    setUp(141, "E");
+    ASSERT_EQ(w("tbPara", 7).left(), 5040);
+    setUpThreading(10);
+    w("bFiletage").click();
+    EXPECT_TRUE(w("tbPara", 7).visible());
+    EXPECT_EQ(w("tbPara", 7).left(), 2400);
+    EXPECT_EQ(w("tbPara", 7).top(), 120);
+}
+
 TEST_F(Threads, ThreadTypeAndThreadChoicesOnTheDetailsPage) {
     setUpThreading(20);
     w("bAppro", 1).click();  // general page: still an approach button
