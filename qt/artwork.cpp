@@ -6,7 +6,12 @@
 #include <QFont>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "frame/resources.hpp"
 
@@ -15,10 +20,6 @@ namespace {
 
 QString upperName(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toUpper();
-}
-
-QString artworkPath(std::string_view name) {
-    return QStringLiteral(":/oru/artwork/") + upperName(name) + QStringLiteral(".svg");
 }
 
 // Draws the placeholder of a resource without artwork: a light tile with a frame and the name,
@@ -36,15 +37,29 @@ void paintPlaceholder(QPainter& p, const QRectF& r, const QString& name) {
     p.drawText(r.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWrapAnywhere, text);
 }
 
+// The parsed artwork of a resource, read once per name; nullptr when it has none.
+QSvgRenderer* rendererFor(std::string_view name) {
+    static std::unordered_map<std::string, std::unique_ptr<QSvgRenderer>> renderers;
+    const QString upper = upperName(name);
+    const std::string key = upper.toStdString();
+    auto it = renderers.find(key);
+    if (it == renderers.end()) {
+        const QString path = QStringLiteral(":/oru/artwork/") + upper + QStringLiteral(".svg");
+        std::unique_ptr<QSvgRenderer> svg;
+        if (QFile::exists(path)) {
+            svg = std::make_unique<QSvgRenderer>(path);
+            if (!svg->isValid()) svg.reset();
+        }
+        it = renderers.emplace(key, std::move(svg)).first;
+    }
+    return it->second.get();
+}
+
 // Renders the SVG (or the placeholder) of one resource into any rectangle.
 void paintResource(QPainter& p, const QRectF& r, std::string_view name) {
-    const QString path = artworkPath(name);
-    if (QFile::exists(path)) {
-        QSvgRenderer svg(path);
-        if (svg.isValid()) {
-            svg.render(&p, r);
-            return;
-        }
+    if (QSvgRenderer* svg = rendererFor(name)) {
+        svg->render(&p, r);
+        return;
     }
     paintPlaceholder(p, r, upperName(name));
 }
@@ -60,12 +75,23 @@ public:
         paintResource(*p, rect, name_);
         p->restore();
     }
+    // Rendered once per size and mode: buttons redraw often, and a set-up reassigns pictures.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap pm(size);
+        const QString key = QStringLiteral("oru-artwork:%1:%2x%3:%4")
+                                .arg(QString::fromStdString(name_))
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(int(mode));
+        QPixmap pm;
+        if (QPixmapCache::find(key, &pm)) return pm;
+        pm = QPixmap(size);
         pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        {
+            QPainter p(&pm);
+            p.setRenderHint(QPainter::Antialiasing);
+            paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        }
+        QPixmapCache::insert(key, pm);
         return pm;
     }
     QIconEngine* clone() const override { return new ResourceIconEngine(name_); }
@@ -102,7 +128,7 @@ QIcon resourceIcon(std::string_view name) {
     return QIcon(new ResourceIconEngine(std::string(name)));
 }
 
-bool hasArtwork(std::string_view name) { return QFile::exists(artworkPath(name)); }
+bool hasArtwork(std::string_view name) { return rendererFor(name) != nullptr; }
 
 QStringList artworkNames() {
     QStringList names;

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <algorithm>
 
 namespace oru::qt {
@@ -28,6 +29,9 @@ PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void PictureLabel::setSource(const QImage& image, QSizeF logicalSize) {
+    // A set-up that assigns the same picture again (same image data) changes nothing on screen.
+    if (!pixmap().isNull() && image.cacheKey() == source_.cacheKey() && logicalSize == logical_)
+        return;
     source_ = image;
     logical_ = logicalSize;
     render();
@@ -55,10 +59,20 @@ void PictureLabel::render() {
     const qreal dpr = devicePixelRatioF();
     const QSize pixels(std::max(1, qRound(target.width() * dpr)),
                        std::max(1, qRound(target.height() * dpr)));
-    QImage scaled = source_.size() == pixels
-                        ? source_
-                        : source_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QPixmap pm = QPixmap::fromImage(scaled);
+    // Scaled pictures are kept for a while: panels switch between a handful of sketches.
+    const QString key = QStringLiteral("oru-picture:%1:%2x%3")
+                            .arg(source_.cacheKey())
+                            .arg(pixels.width())
+                            .arg(pixels.height());
+    QPixmap pm;
+    if (!QPixmapCache::find(key, &pm)) {
+        const QImage scaled =
+            source_.size() == pixels
+                ? source_
+                : source_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        pm = QPixmap::fromImage(scaled);
+        QPixmapCache::insert(key, pm);
+    }
     pm.setDevicePixelRatio(dpr);
     setPixmap(pm);
 }
