@@ -19,11 +19,7 @@
 #include <functional>
 
 #include "oru/qt/panelview.hpp"
-
-#if __has_include("oru/qt/toolpictures.hpp")
 #include "oru/qt/toolpictures.hpp"
-#define ORU_DEMO_TOOL_PICTURES 1
-#endif
 
 namespace demo {
 namespace {
@@ -86,9 +82,7 @@ QString chosenCode(const QComboBox* c) {
 
 DemoWindow::DemoWindow(std::string pictures, std::string dirSld)
     : pictures_(std::move(pictures)), dirSld_(std::move(dirSld)) {
-#ifdef ORU_DEMO_TOOL_PICTURES
     host_.setToolPictureLibrary(std::make_shared<oru::qt::ToolPictures>());
-#endif
     milling_ = std::make_unique<oru::OperFraisage>(host_);
     turning_ = std::make_unique<oru::OperTournage>(host_);
     avalant_ = std::make_unique<oru::Avalant>(host_);
