@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang, libFuzzer, ASan + UBSan, the library instrumented) and runs
-# each for a fixed time, starting from the committed seeds of fuzz/corpus/<target>/.
+# each for a fixed time, starting from the committed seeds of fuzz/corpus/<target>/ (as root on
+# Debian: installs clang and its runtime when missing).
 #   bash scripts/fuzz.sh [seconds per target, default 60] [target...]
 # Inputs found on the way go to build/fuzz/corpus/<target>/ (the committed seeds are not
 # touched); crashes, leaks and timeouts to build/fuzz/artifacts/<target>/. Temporary files stay
@@ -15,6 +16,7 @@ if [ "${#targets[@]}" -eq 0 ]; then
     targets=(numbers files selectors fraisage tournage threads)
 fi
 
+bash scripts/deps.sh clang libclang-rt-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2
 
