@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -173,7 +174,8 @@ private:
     std::int16_t DegZsecu = 0;           // end-of-operation retract type
     std::array<std::string, 3> TabSens;  // directions offered; "" is not offered
     std::string TypeFilet;               // thread type letter, or the plunge mode "0"/"1"
-    std::vector<classFilet> Filets;      // records of the last thread table read
+    std::deque<classFilet> Filets;       // records of the last thread table read (a deque:
+                                         // a long table grows without reallocating)
     double DiamBrut = 0;                 // stock diameter
     bool MajEnCours = false;             // code is writing linked boxes: no cascades
     bool CopieGarde = false;             // finishing: box 0 is copied into box 1

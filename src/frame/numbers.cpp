@@ -1,9 +1,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <locale>
+#include <optional>
 #include <string>
 
 #include "frame/failures.hpp"
@@ -12,23 +13,78 @@
 namespace oru {
 namespace {
 
-// Renders a non-negative magnitude that FormatNum3 has already rounded: up to 15 significant
-// digits, no exponent. Values whose 15-digit form would need an exponent (10^15 and above) are
-// written out in full: doubles that large have at most three binary-exact decimals, so "%.3f"
-// is exact, and the trailing zeros are then removed.
-std::string renderMagnitude(double a) {
-    if (a == 0.0) return "0";
+// Numbers are rendered without the C library's printf: std::to_chars gives the same digits
+// (the same rounding of the exact binary value) without the format parsing and the locale,
+// and most values the panels show take the integer paths below, which need neither.
+
+// The decimal digits of v, written backwards so that they end at `end`; returns their start.
+char* digitsBefore(char* end, std::uint64_t v) {
+    do {
+        *--end = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    return end;
+}
+
+constexpr std::uint64_t kPow10[] = {1,      10,      100,      1000,      10000,
+                                    100000, 1000000, 10000000, 100000000, 1000000000};
+
+// The decimal k / 10^decimals: its whole part, then `separator` and exactly `decimals` digits;
+// with `trim`, trailing zeros of the fraction are dropped, and the separator with them.
+std::string scaledDecimal(std::uint64_t k, int decimals, bool trim, std::string_view separator) {
+    const std::uint64_t unit = kPow10[decimals];
+    std::array<char, 24> whole{};
+    char* const wholeEnd = whole.data() + whole.size();
+    char* wholeStart = digitsBefore(wholeEnd, k / unit);
+    std::string t(static_cast<const char*>(wholeStart), static_cast<const char*>(wholeEnd));
+    std::uint64_t fraction = k % unit;
+    int digits = decimals;
+    if (trim) {
+        while (digits > 0 && fraction % 10 == 0) {
+            fraction /= 10;
+            --digits;
+        }
+    }
+    if (digits == 0) return t;
+    t += separator;
+    std::array<char, 16> frac{};
+    char* const fracEnd = frac.data() + digits;
+    char* p = fracEnd;
+    for (int i = 0; i < digits; ++i) {
+        *--p = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
+    }
+    t.append(frac.data(), fracEnd);
+    return t;
+}
+
+// The general rendering with 15 significant digits ("%.15g"): no trailing zeros, an exponent
+// from 10^15 up and below 10^-4.
+std::string general15(double a) {
+    std::array<char, 32> buf{};
+    const auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::general, 15);
+    return std::string(buf.data(), res.ptr);
+}
+
+// A magnitude of 10^15 or more written out in full. Doubles that large have at most three
+// binary-exact decimals, so three decimals render them exactly; trailing zeros are removed.
+std::string plainDigits(double a) {
     std::array<char, 400> buf{};
-    int len = std::snprintf(buf.data(), buf.size(), "%.15g", a);
-    std::string t(buf.data(), static_cast<std::size_t>(len));
-    if (t.find('e') == std::string::npos) return t;
-    len = std::snprintf(buf.data(), buf.size(), "%.3f", a);
-    t.assign(buf.data(), static_cast<std::size_t>(len));
+    const auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::fixed, 3);
+    std::string t(buf.data(), res.ptr);
     while (t.back() == '0')
         t.pop_back();
     if (t.back() == '.') t.pop_back();
     return t;
 }
+
+// Whether a general rendering carries a positive exponent (the value reached 10^15).
+bool largeExponent(const std::string& t) { return t.find("e+") != std::string::npos; }
+
+// The text of 10^15, where a value below it rounds up to it at 15 significant digits.
+constexpr std::string_view kTenPow15 = "1000000000000000";
 
 bool isIgnorable(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -37,19 +93,77 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string FormatNum3(double x) {
     if (!std::isfinite(x)) fail::overflow();
-    double r = x;
-    if (std::fabs(x) < 1e15) {
-        const double s = x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
-        r = std::trunc(x * 1000.0 + s * 0.5) / 1000.0;
+    const double a = std::fabs(x);
+    std::string t;
+    if (a < 1e12) {
+        // Thousandths, halves away from zero (the rounding is symmetric, so the magnitude
+        // rounds as the signed value would). Below 10^15 thousandths the decimal k/1000 has at
+        // most 15 significant digits, which is exactly what the 15-digit rendering of the
+        // rounded double gives back.
+        const auto k = static_cast<std::uint64_t>(std::trunc(a * 1000.0 + 0.5));
+        if (k == 0) return "0";
+        t = scaledDecimal(k, 3, true, ".");
+    } else if (a < 1e15) {
+        // 13 to 15 whole digits leave at most two decimals to the 15-digit rendering; a value
+        // that rounds up to 10^15 there continues with the rule for 10^15 and above.
+        t = general15(std::trunc(a * 1000.0 + 0.5) / 1000.0);
+        if (largeExponent(t)) t = kTenPow15;
+    } else {
+        t = plainDigits(a);
     }
-    std::string t = renderMagnitude(std::fabs(r));
-    // keep at most three decimals
-    if (auto p = t.find('.'); p != std::string::npos && t.size() > p + 4) t.resize(p + 4);
-    if (r < 0) t.insert(t.begin(), '-');
+    if (x < 0) t.insert(t.begin(), '-');
     return t;
 }
 
+namespace {
+
+constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common texts: a sign, at most 15 significant digits with one point, and then the end of
+// the text or a character that cannot continue the number. Such a number is an exact whole
+// number divided by an exact power of ten, so one division gives the correctly rounded value.
+// Anything else (blanks, an exponent, long mantissas) is left to the general reading.
+std::optional<double> readSimple(std::string_view text) {
+    const char* q = text.data();
+    const char* const end = q + text.size();
+    bool negative = false;
+    if (q < end && (*q == '-' || *q == '+')) {
+        negative = *q == '-';
+        ++q;
+    }
+    std::uint64_t m = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool any = false;
+    bool point = false;
+    for (; q < end; ++q) {
+        const char c = *q;
+        if (isDigit(c)) {
+            any = true;
+            if (point) ++decimals;
+            if (m == 0 && c == '0') continue;  // leading zeros
+            if (++digits > 15) return std::nullopt;
+            m = m * 10 + static_cast<std::uint64_t>(c - '0');
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (q < end && (isIgnorable(*q) || *q == 'e' || *q == 'E')) return std::nullopt;
+    if (!any || m == 0) return 0.0;
+    if (decimals > 22) return std::nullopt;
+    const double value = static_cast<double>(m) / kExactPow10[decimals];
+    return negative ? -value : value;
+}
+
+}  // namespace
+
 double Val(std::string_view text) {
+    if (const auto simple = readSimple(text)) return *simple;
+
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto peek = [&]() -> char {
@@ -65,7 +179,10 @@ double Val(std::string_view text) {
     }
 
     // Mantissa digits without leading zeros, and the decimal exponent of the first kept digit.
-    std::string digits;
+    // Digits past the 800th cannot change a double; they only shift the exponent.
+    constexpr std::size_t kMaxDigits = 800;
+    std::array<char, kMaxDigits> digits;
+    std::size_t count = 0;
     long long pointShift = 0;  // value = 0.digits x 10^pointShift before the exponent
     bool anyDigit = false;
     bool afterPoint = false;
@@ -73,11 +190,10 @@ double Val(std::string_view text) {
         char c = peek();
         if (isDigit(c)) {
             anyDigit = true;
-            if (digits.empty() && c == '0') {
+            if (count == 0 && c == '0') {
                 if (afterPoint) --pointShift;
             } else {
-                // Digits past the 800th cannot change a double; they only shift the exponent.
-                if (digits.size() < 800) digits.push_back(c);
+                if (count < kMaxDigits) digits[count++] = c;
                 if (!afterPoint) ++pointShift;
             }
             ++i;
@@ -88,7 +204,7 @@ double Val(std::string_view text) {
             break;
         }
     }
-    if (!anyDigit || digits.empty()) return 0.0;
+    if (!anyDigit || count == 0) return 0.0;
 
     // Optional exponent: "E" or "e", an optional sign and at least one digit.
     long long exponent = 0;
@@ -118,9 +234,30 @@ double Val(std::string_view text) {
     if (magnitude > 310) fail::overflow();
     if (magnitude < -330) return 0.0;
 
-    std::string normal = "0." + digits + "e" + std::to_string(magnitude);
+    // Up to 15 digits scaled by at most 10^22: both factors are exact doubles, so one
+    // multiplication or division gives the correctly rounded value directly.
+    const long long scale = magnitude - static_cast<long long>(count);
+    if (count <= 15 && scale >= -22 && scale <= 22) {
+        std::uint64_t m = 0;
+        for (std::size_t d = 0; d < count; ++d)
+            m = m * 10 + static_cast<std::uint64_t>(digits[d] - '0');
+        const double mantissa = static_cast<double>(m);
+        const double value =
+            scale >= 0 ? mantissa * kExactPow10[scale] : mantissa / kExactPow10[-scale];
+        return negative ? -value : value;
+    }
+
+    // "0.<digits>e<magnitude>" for the general conversion.
+    std::array<char, kMaxDigits + 32> normal;
+    char* out = normal.data();
+    *out++ = '0';
+    *out++ = '.';
+    for (std::size_t d = 0; d < count; ++d)
+        *out++ = digits[d];
+    *out++ = 'e';
+    out = std::to_chars(out, normal.data() + normal.size(), magnitude).ptr;
     double value = 0.0;
-    auto [ptr, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    auto [ptr, ec] = std::from_chars(normal.data(), out, value);
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
         if (magnitude > 0) fail::overflow();
@@ -208,20 +345,45 @@ double RoundHalfEven(double x, int decimals) {
 
 std::string Str(double x) {
     if (!std::isfinite(x)) fail::overflow();
-    std::array<char, 64> buf{};
-    const int len = std::snprintf(buf.data(), buf.size(), "%.15G", std::fabs(x));
-    std::string t(buf.data(), static_cast<std::size_t>(len));
+    const double a = std::fabs(x);
+    if (a < 1e15 && a == std::trunc(a)) {  // a whole number of at most 15 digits: its digits
+        std::array<char, 24> buf{};
+        char* const end = buf.data() + buf.size();
+        char* p = digitsBefore(end, static_cast<std::uint64_t>(a));
+        *--p = x < 0 ? '-' : ' ';
+        return std::string(p, end);
+    }
+    std::string t = general15(a);
+    if (largeExponent(t)) {
+        // A whole count of 10^15 or more is shown in full, as FormatNum3 shows such magnitudes.
+        t = a < 1e15 ? std::string(kTenPow15) : plainDigits(a);
+    } else if (const auto e = t.find('e'); e != std::string::npos) {
+        t[e] = 'E';
+    }
     if (t.size() > 1 && t[0] == '0' && t[1] == '.') t.erase(0, 1);
-    const bool negative = x < 0;
-    return (negative ? "-" : " ") + t;
+    return (x < 0 ? "-" : " ") + t;
 }
 
 std::string FormatFixed(double x, int decimals, std::string_view separator) {
     if (!std::isfinite(x)) fail::overflow();
+    if (decimals < 0 || decimals >= static_cast<int>(std::size(kPow10))) fail::overflow();
+    // Halves away from zero, with the arithmetic of FormatNum3, so that a value shows the same
+    // digits here as in a box.
+    const double a = std::fabs(x);
+    const double scaled = std::trunc(a * static_cast<double>(kPow10[decimals]) + 0.5);
+    std::string t;
+    if (scaled < 9.2e18) {
+        t = scaledDecimal(static_cast<std::uint64_t>(scaled), decimals, false, separator);
+        if (x < 0 && scaled != 0) t.insert(t.begin(), '-');
+        return t;
+    }
+    // So large that no decimal is left to round: the value itself, exactly.
     std::array<char, 400> buf{};
-    const int len = std::snprintf(buf.data(), buf.size(), "%.*f", decimals, x);
-    std::string t(buf.data(), static_cast<std::size_t>(len));
+    const auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::fixed, decimals);
+    t.assign(buf.data(), res.ptr);
     if (auto p = t.find('.'); p != std::string::npos) t.replace(p, 1, separator);
+    if (x < 0) t.insert(t.begin(), '-');
     return t;
 }
 

@@ -1,10 +1,14 @@
 #include "frame/pictures.hpp"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
-#include <fstream>
+#include <cstring>
 #include <string>
-#include <vector>
 
 #include "frame/failures.hpp"
 #include "frame/files.hpp"
@@ -23,11 +27,44 @@ std::uint32_t le32(const unsigned char* p) {
 }
 std::uint32_t be16(const unsigned char* p) { return (p[0] << 8) | p[1]; }
 
+// The bytes of an open picture file: the first block is read at once (the whole of a small
+// picture, the headers of a large one); bytes beyond it are read where they lie.
+class Bytes {
+public:
+    Bytes(int fd, std::uintmax_t size) : fd_(fd), size_(size) {
+        ssize_t n = 0;
+        do {
+            n = ::pread(fd_, first_.data(), first_.size(), 0);
+        } while (n < 0 && errno == EINTR);
+        got_ = n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    std::uintmax_t size() const { return size_; }
+    // Copies n bytes at pos into out; false when the file does not hold them.
+    bool read(std::uintmax_t pos, unsigned char* out, std::size_t n) const {
+        if (pos + n > size_) return false;
+        if (pos + n <= got_) {
+            std::memcpy(out, first_.data() + pos, n);
+            return true;
+        }
+        ssize_t r = 0;
+        do {
+            r = ::pread(fd_, out, n, static_cast<off_t>(pos));
+        } while (r < 0 && errno == EINTR);
+        return r == static_cast<ssize_t>(n);
+    }
+
+private:
+    int fd_;
+    std::uintmax_t size_;
+    std::size_t got_ = 0;
+    std::array<unsigned char, 4096> first_{};
+};
+
 // Checks a BMP header: file header, a known info header, sane size, planes and depth, pixel
 // data inside the file.
-bool readBmp(std::ifstream& in, std::uintmax_t fileSize, Size& size) {
+bool readBmp(const Bytes& in, Size& size) {
     std::array<unsigned char, 30> h{};
-    if (fileSize < h.size() || !in.read(reinterpret_cast<char*>(h.data()), h.size())) return false;
+    if (!in.read(0, h.data(), h.size())) return false;
     if (h[0] != 'B' || h[1] != 'M') return false;
     const std::uint32_t dataOffset = le32(&h[10]);
     const std::uint32_t infoSize = le32(&h[14]);
@@ -54,22 +91,21 @@ bool readBmp(std::ifstream& in, std::uintmax_t fileSize, Size& size) {
         bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
     if (planes != 1 || !depthOk || width <= 0 || height <= 0 || width > 65535 || height > 65535)
         return false;
-    if (dataOffset < 14 + infoSize || dataOffset >= fileSize) return false;
+    if (dataOffset < 14 + infoSize || dataOffset >= in.size()) return false;
     size = {static_cast<int>(width), static_cast<int>(height)};
     return true;
 }
 
 // Walks the JPEG markers up to the first frame header, every segment length checked against
 // the file.
-bool readJpeg(std::ifstream& in, std::uintmax_t fileSize, Size& size) {
+bool readJpeg(const Bytes& in, Size& size) {
     std::array<unsigned char, 3> soi{};
-    if (fileSize < 4 || !in.read(reinterpret_cast<char*>(soi.data()), 3)) return false;
+    if (in.size() < 4 || !in.read(0, soi.data(), 3)) return false;
     if (soi[0] != 0xFF || soi[1] != 0xD8 || soi[2] != 0xFF) return false;
     std::uintmax_t pos = 2;
     for (int guard = 0; guard < 100000; ++guard) {
-        in.seekg(static_cast<std::streamoff>(pos));
         std::array<unsigned char, 9> m{};
-        if (pos + 4 > fileSize || !in.read(reinterpret_cast<char*>(m.data()), 4)) return false;
+        if (!in.read(pos, m.data(), 4)) return false;
         if (m[0] != 0xFF) return false;
         const unsigned marker = m[1];
         if (marker == 0xFF) {  // fill byte
@@ -82,11 +118,11 @@ bool readJpeg(std::ifstream& in, std::uintmax_t fileSize, Size& size) {
             continue;
         }
         const std::uint32_t length = be16(&m[2]);
-        if (length < 2 || pos + 2 + length > fileSize) return false;
+        if (length < 2 || pos + 2 + length > in.size()) return false;
         const bool frame =
             marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame) {
-            if (length < 8 || !in.read(reinterpret_cast<char*>(&m[4]), 5)) return false;
+            if (length < 8 || !in.read(pos + 4, &m[4], 5)) return false;
             const int height = static_cast<int>(be16(&m[5]));
             const int width = static_cast<int>(be16(&m[7]));
             if (width == 0 || height == 0) return false;
@@ -98,39 +134,54 @@ bool readJpeg(std::ifstream& in, std::uintmax_t fileSize, Size& size) {
     return false;
 }
 
+// Reads the picture the panel formed as `formed`, found on disk as `file`. The size known from
+// the lookup bounds every read; a file changed in between reads short and is no picture.
+Picture LoadFound(std::string_view formed, const files::FoundFile& file) {
+    int fd = -1;
+    do {
+        fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        if (errno == ENOENT) fail::fileNotFound(formed);
+        fail::invalidPicture(formed);
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    const Bytes bytes(fd, file.size);
+    Size size;
+    if (!readBmp(bytes, size) && !readJpeg(bytes, size)) fail::invalidPicture(formed);
+    return Picture(Picture::Kind::File, std::string(formed), file.path, size.width, size.height);
+}
+
+// The first of the two files that exists, as a picture; the empty picture when neither does.
+Picture FirstOf(const std::string& first, const std::string& second) {
+    if (auto found = files::FindFile(first)) return LoadFound(first, *found);
+    if (auto found = files::FindFile(second)) return LoadFound(second, *found);
+    return LoadPicture();
+}
+
 }  // namespace
 
 Picture LoadPicture(std::string_view path) {
-    const auto native = files::Resolve(path);
-    std::error_code ec;
-    if (!native || !std::filesystem::is_regular_file(*native, ec)) fail::fileNotFound(path);
-    const auto fileSize = std::filesystem::file_size(*native, ec);
-    if (ec) fail::invalidPicture(path);
-    std::ifstream in(*native, std::ios::binary);  // closed when it goes out of scope
-    if (!in) fail::invalidPicture(path);
-    Size size;
-    if (!readBmp(in, fileSize, size)) {
-        in.clear();
-        in.seekg(0);
-        if (!readJpeg(in, fileSize, size)) fail::invalidPicture(path);
-    }
-    return Picture(Picture::Kind::File, std::string(path), native->string(), size.width,
-                   size.height);
+    const auto found = files::LocateFile(path);
+    if (!found) fail::fileNotFound(path);
+    return LoadFound(path, *found);
 }
 
 Picture FolderPicture(std::string_view folder, std::string_view stem) {
-    std::string path = std::string(folder) + "jpeg\\" + std::string(stem) + ".jpg";
-    if (files::FileExists(path).empty())
-        path = std::string(folder) + "bmp\\" + std::string(stem) + ".bmp";
-    if (files::FileExists(path).empty()) return LoadPicture();
-    return LoadPicture(path);
+    std::string jpeg;
+    jpeg.reserve(folder.size() + stem.size() + 9);
+    jpeg.append(folder).append("jpeg\\").append(stem).append(".jpg");
+    std::string bmp;
+    bmp.reserve(folder.size() + stem.size() + 8);
+    bmp.append(folder).append("bmp\\").append(stem).append(".bmp");
+    return FirstOf(jpeg, bmp);
 }
 
 Picture JpegOrBmp(std::string_view base) {
-    std::string path = std::string(base) + ".jpg";
-    if (files::FileExists(path).empty()) path = std::string(base) + ".bmp";
-    if (files::FileExists(path).empty()) return LoadPicture();
-    return LoadPicture(path);
+    return FirstOf(std::string(base) + ".jpg", std::string(base) + ".bmp");
 }
 
 }  // namespace oru::pict

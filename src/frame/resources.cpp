@@ -1,6 +1,9 @@
 #include "frame/resources.hpp"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
+#include <span>
 
 #include "frame/failures.hpp"
 
@@ -54,10 +57,25 @@ static_assert(std::size(kBitmaps) == 45);
 
 char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return upper(x) == upper(y); });
+// The names of a catalogue in byte order, for a binary search; the catalogue keeps its own
+// order for those who list it.
+template <std::size_t N>
+constexpr std::array<std::string_view, N> sorted(const std::string_view (&names)[N]) {
+    std::array<std::string_view, N> s{};
+    std::copy(std::begin(names), std::end(names), s.begin());
+    std::sort(s.begin(), s.end());
+    return s;
 }
+constexpr auto kIconsSorted = sorted(kIcons);
+constexpr auto kBitmapsSorted = sorted(kBitmaps);
+
+// Every canonical name is upper case, so a name matches ignoring case when its upper-case form
+// is in the catalogue.
+constexpr std::size_t kLongestName = 32;
+static_assert(std::ranges::all_of(kIcons,
+                                  [](std::string_view n) { return n.size() <= kLongestName; }));
+static_assert(std::ranges::all_of(kBitmaps,
+                                  [](std::string_view n) { return n.size() <= kLongestName; }));
 
 }  // namespace
 
@@ -69,9 +87,15 @@ std::span<const std::string_view> names(Type type) {
 std::span<const ToolboxEntry> toolbox() { return kToolbox; }
 
 std::optional<std::string_view> find(std::string_view name, Type type) {
-    for (std::string_view e : names(type))
-        if (sameName(e, name)) return e;
-    return std::nullopt;
+    if (name.size() > kLongestName) return std::nullopt;
+    std::array<char, kLongestName> buffer{};
+    std::transform(name.begin(), name.end(), buffer.begin(), upper);
+    const std::string_view key(buffer.data(), name.size());
+    const auto& catalogue = type == Type::Icon ? std::span<const std::string_view>(kIconsSorted)
+                                               : std::span<const std::string_view>(kBitmapsSorted);
+    const auto it = std::lower_bound(catalogue.begin(), catalogue.end(), key);
+    if (it == catalogue.end() || *it != key) return std::nullopt;
+    return *it;
 }
 
 Picture LoadResPicture(std::string_view name, Type type) {

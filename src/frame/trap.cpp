@@ -1,17 +1,33 @@
 #include "frame/trap.hpp"
 
+#include <cstdio>
+#include <cstdlib>
 #include <new>
+
+#include "oru/error.hpp"
 
 namespace oru {
 
 std::string CurrentFailureDescription() {
     try {
         throw;
+    } catch (const Error& e) {
+        return e.what();
     } catch (const std::bad_alloc&) {
         return "Mémoire insuffisante";
     } catch (const std::exception& e) {
+#ifdef ORU_FUZZING
+        // Every failure of the library is an oru::Error; anything else reaching a trap (a
+        // standard library exception) is a fault the fuzz targets must report.
+        std::fprintf(stderr, "foreign failure reached a trap: %s\n", e.what());
+        std::abort();
+#endif
         return e.what();
     } catch (...) {
+#ifdef ORU_FUZZING
+        std::fprintf(stderr, "foreign failure reached a trap\n");
+        std::abort();
+#endif
         return "Erreur inattendue";
     }
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "frame/files.hpp"
 #include "frame/numbers_internal.hpp"
@@ -30,6 +31,14 @@ double KOf(std::string_view letter) {
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Whether the first character of `text` (a whole UTF-8 character) is `letter`.
+bool FirstCharacterIs(std::string_view text, std::string_view letter) {
+    std::size_t n = text.empty() ? 0 : 1;
+    while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+        ++n;
+    return text.substr(0, n) == letter;
 }
 
 // Whether a record's pitch is offered for the diameter D: an external thread by its nominal
@@ -76,19 +85,21 @@ void OperTournage::LitFichierFilet(const std::string& profil, double PasInit, do
 
              while (!file.atEnd()) {
                  if (Filets.size() >= kMaxRecords) fail::raise("Trop de filets dans le fichier");
-                 classFilet f;
-                 f.nom = file.readLine();
-                 f.Pas = Val(file.readLine());
-                 f.Profondeur = Val(file.readLine());
-                 f.NbPasses = num::CIntText(file.readLine());
-                 f.DerPasse = Val(file.readLine());
-                 f.Dmin = Val(file.readLine());
-                 f.Dmax = Val(file.readLine());
-                 Filets.push_back(f);
-                 if (str::Left(f.nom, 1) == TypeFilet &&
+                 classFilet record;
+                 record.nom = file.readLine();
+                 // Numbers are read from the bytes as they are: no character outside ASCII
+                 // belongs to a number.
+                 record.Pas = Val(file.readRawLine());
+                 record.Profondeur = Val(file.readRawLine());
+                 record.NbPasses = num::CIntText(file.readRawLine());
+                 record.DerPasse = Val(file.readRawLine());
+                 record.Dmin = Val(file.readRawLine());
+                 record.Dmax = Val(file.readRawLine());
+                 const classFilet& f = Filets.emplace_back(std::move(record));
+                 if (FirstCharacterIs(f.nom, TypeFilet) &&
                      Offered(f.Pas, f.Dmin, f.Dmax, letter == "I", D, K))
                      u.cbPas.addItem(FormatNum3(f.Pas));
-                 file.readLine();  // separator
+                 file.readRawLine();  // separator
              }
              file.close();
 

@@ -149,6 +149,9 @@ TEST_F(OperFraisageTest, BlindPassCountIgnoresRemaindersBelowAHundredthOfAPass) 
     EXPECT_EQ(calc("10.03", "2.5", "0", "0"), " 5*2.006");
     EXPECT_EQ(calc("0.005", "1", "0", "0"), " 1*0.005");      // under one pass is one pass
     EXPECT_EQ(calc("-10", "-3", "-0.5", "0.2"), " 4*2.325");  // magnitudes count
+    // 4 passes of exactly 2.0625: the half goes away from zero, as in the boxes
+    EXPECT_EQ(calc("8.25", "2.1", "0", "0"), " 4*2.063");
+    EXPECT_EQ(calc("2e15", "1", "0", "0"), " 2000000000000000*1.000");  // no exponent form
     EXPECT_EQ(calc("10", "0", "0.5", "0.2"), "");
     host.setDecimalSeparator(",");
     EXPECT_EQ(calc("10", "3", "0.5", "0.2"), " 4*2,325");

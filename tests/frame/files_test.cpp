@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "frame/files.hpp"
 #include "oru/error.hpp"
@@ -58,6 +59,43 @@ TEST(TextFile, MissingBinaryHugeOrRunawayFilesAreFailures) {
     EXPECT_THROW(longLine.readLine(), Error);
     dir.writeText("big.dat", std::string(2048, '\n'));
     EXPECT_THROW(files::TextFile(dir.folder() + "big.dat", 1024), Error);
+}
+
+TEST(TextFile, LinesAcrossTheReadBlocksComeWhole) {
+    // Lines of every length and ending, so that line ends, "\r\n" pairs and long lines fall on
+    // the edges of the blocks the file is read in; the raw and converted lines agree.
+    std::string bytes;
+    std::vector<std::string> lines;
+    const char* endings[] = {"\n", "\r\n", "\r"};
+    for (int i = 0; bytes.size() < 100000; ++i) {
+        std::string line(static_cast<std::size_t>((i * 37) % 5000),
+                         static_cast<char>('a' + i % 26));
+        if (i % 7 == 0) line += "\xE9";
+        lines.push_back(line);
+        bytes += line + endings[i % 3];
+    }
+    test::TempDir dir;
+    dir.writeText("t.dat", bytes);
+    files::TextFile f(dir.folder() + "t.dat", 1 << 20, 5000);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string expected = files::Cp1252ToUtf8(lines[i]);
+        if (i % 2 == 0) {
+            ASSERT_EQ(f.readLine(), expected) << i;
+        } else {
+            ASSERT_EQ(f.readRawLine(), lines[i]) << i;
+        }
+    }
+    EXPECT_TRUE(f.atEnd());
+
+    // A "\r\n" split by the edge of the first block (16 KiB) ends one line, not two.
+    const std::string x(4095, 'x');
+    dir.writeText("split.dat", x + "\n" + x + "\n" + x + "\n" + std::string(4095, 'y') + "\r\nz");
+    files::TextFile split(dir.folder() + "split.dat");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(split.readRawLine(), x);
+    EXPECT_EQ(split.readLine(), std::string(4095, 'y'));
+    EXPECT_EQ(split.readLine(), "z");
+    EXPECT_TRUE(split.atEnd());
 }
 
 TEST(Cp1252, UndefinedBytesBecomeControlCharacters) {

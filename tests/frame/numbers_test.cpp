@@ -63,6 +63,7 @@ TEST(FormatNum3, RoundsToThreeDecimalsHalvesAwayFromZeroWithoutASignedZero) {
         {-0.0004, "0"},
         {0.0004, "0"},
         {123456789012.3456, "123456789012.346"},
+        {999999999999.9996, "1000000000000"},
     };
     for (const auto& [x, text] : cases)
         EXPECT_EQ(FormatNum3(x), text) << x;
@@ -73,6 +74,11 @@ TEST(FormatNum3, LargeMagnitudesAreWrittenOutExactlyWithTheirSign) {
     EXPECT_EQ(FormatNum3(1e15), "1000000000000000");
     EXPECT_EQ(FormatNum3(-1e20), "-100000000000000000000");
     EXPECT_EQ(FormatNum3(1234567890123456.75), "1234567890123456.75");
+    // below 10^15 at most 15 significant digits; what rounds up to 10^15 is written as 10^15
+    EXPECT_EQ(FormatNum3(999999999999999.4), "999999999999999");
+    EXPECT_EQ(FormatNum3(999999999999999.9), "1000000000000000");
+    EXPECT_EQ(FormatNum3(-999999999999999.9), "-1000000000000000");
+    EXPECT_EQ(FormatNum3(123456789012345.67), "123456789012346");
     for (double x :
          {1e15, -3.5e17, 1.2345e100, -std::numeric_limits<double>::max(), 9.007199254740993e15})
         EXPECT_EQ(Val(FormatNum3(x)), x) << x;
@@ -117,10 +123,25 @@ TEST(Conversions, GeneralAndFixedRenderings) {
     EXPECT_EQ(num::Str(4), " 4");
     EXPECT_EQ(num::Str(0.5), " .5");
     EXPECT_EQ(num::Str(-2), "-2");
-    EXPECT_EQ(num::Str(1e20), " 1E+20");
+    EXPECT_EQ(num::Str(1e-20), " 1E-20");
+    // whole numbers of 10^15 and more in digits, like FormatNum3
+    EXPECT_EQ(num::Str(2e15), " 2000000000000000");
+    EXPECT_EQ(num::Str(-1e20), "-100000000000000000000");
+    EXPECT_EQ(num::Str(999999999999999.9), " 1000000000000000");
     EXPECT_EQ(num::FormatFixed(2.325, 3, "."), "2.325");
     EXPECT_EQ(num::FormatFixed(11.0 / 3.0, 3, ","), "3,667");
     EXPECT_EQ(num::FormatFixed(0.0004, 3, ","), "0,000");
+    EXPECT_EQ(num::FormatFixed(12, 3, "."), "12.000");
+    // halves away from zero: the same digits as FormatNum3 (2.0625 is an exact binary half)
+    const auto padded = [](std::string t) {
+        const auto p = t.find('.');
+        return p == std::string::npos ? t + ".000" : t + std::string(p + 4 - t.size(), '0');
+    };
+    for (double x : {2.0625, 0.0005, 1.0005, 2.675, 1e9 + 0.0625, 123456789.1235})
+        EXPECT_EQ(num::FormatFixed(x, 3, "."), padded(FormatNum3(x))) << x;
+    EXPECT_EQ(num::FormatFixed(2.0625, 3, "."), "2.063");
+    EXPECT_EQ(num::FormatFixed(-2.0625, 3, "."), "-2.063");
+    EXPECT_EQ(num::FormatFixed(1e20, 3, "."), "100000000000000000000.000");
 }
 
 TEST(Conversions, RegionalSeparatorComesFromTheEnvironment) {

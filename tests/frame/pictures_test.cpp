@@ -1,8 +1,13 @@
 // Picture resources by name, picture files on disk and the folder picture lookup.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "frame/files.hpp"
 #include "frame/pictures.hpp"
 #include "frame/resources.hpp"
 #include "oru/error.hpp"
@@ -73,6 +78,50 @@ TEST_F(FolderLookup, AFileThatIsNotAPictureIsAFailure) {
     std::string jpegLengthPastEnd("\xFF\xD8\xFF\xE0\xFF\xF0", 6);
     dir.writeText("LONG.jpg", jpegLengthPastEnd);
     EXPECT_THROW(pict::LoadPicture(chbmp + "LONG.jpg"), Error);
+}
+
+TEST_F(FolderLookup, HeadersBeyondTheFirstBlockAreReadWhereTheyLieAndNoFileStaysOpen) {
+    const auto openFiles = [] {
+        std::size_t n = 0;
+        for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
+            (void)e;
+            ++n;
+        }
+        return n;
+    };
+    const std::size_t before = openFiles();
+    // A JPEG whose frame header follows a 10,000-byte application segment (EXIF data often
+    // does that), and the same cut short inside the segment.
+    std::string jpeg("\xFF\xD8\xFF\xE1\x27\x12", 6);
+    jpeg += std::string(10000, 'e');
+    jpeg += std::string("\xFF\xC0\x00\x0B\x08\x00\x06\x00\x08\x01\x01\x11\x00\xFF\xD9", 15);
+    dir.writeText("big.jpg", jpeg);
+    const Picture p = pict::LoadPicture(chbmp + "big.jpg");
+    EXPECT_EQ(std::pair(p.width(), p.height()), std::pair(8, 6));
+    dir.writeText("cut.jpg", jpeg.substr(0, 6000));
+    EXPECT_THROW(pict::LoadPicture(chbmp + "cut.jpg"), Error);
+    EXPECT_THROW(pict::LoadPicture(chbmp + "missing.jpg"), Error);
+    EXPECT_EQ(openFiles(), before);
+}
+
+TEST_F(FolderLookup, TheLookupRecorderSeesEveryPathTested) {
+    std::vector<std::string> seen;
+    files::SetLookupRecorder(
+        [](std::string_view formed, void* context) {
+            static_cast<std::vector<std::string>*>(context)->emplace_back(formed);
+        },
+        &seen);
+    dir.writeBmp("bmp/B.bmp");
+    dir.writeJpeg("jpeg/J.jpg");
+    pict::FolderPicture(chbmp, "B");
+    pict::FolderPicture(chbmp, "J");
+    pict::JpegOrBmp(chbmp + "none");
+    files::SetLookupRecorder(nullptr);
+    pict::FolderPicture(chbmp, "J");  // uninstalled: not seen
+    const std::vector<std::string> expected = {chbmp + "jpeg\\B.jpg", chbmp + "bmp\\B.bmp",
+                                               chbmp + "jpeg\\J.jpg", chbmp + "none.jpg",
+                                               chbmp + "none.bmp"};
+    EXPECT_EQ(seen, expected);
 }
 
 TEST_F(FolderLookup, LoadingAMissingFileOrAFolderIsAFailure) {

@@ -217,6 +217,9 @@ TEST_F(Entry, PassSummary) {
         {101, "abc",     "0",   "1",    "0 passe"},
         // more passes than a 16-bit count holds: the true count
         {102, "40000.5", "0",   "1",    "1° passe=1 + 40000 passes=1"},
+        // and counts beyond 10^15 in digits, never in exponent form
+        {101, "2000000000000000", "0", "1", "2000000000000000 passes=1"},
+        {102, "1e20",    "0",   "1",    "100000000000000000000 passes=1"},
     };
     // clang-format on
     for (const auto& [op, total, allowance, pass, summary] : rows) {
