@@ -110,12 +110,6 @@ DemoWindow::DemoWindow(std::string pictures, std::string dirSld)
     tabs_->addTab(page(buildTurningChoices(), turningView_), QStringLiteral("Tournage"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshValues(); });
 
-    auto* left = new QWidget;
-    auto* leftColumn = new QVBoxLayout(left);
-    leftColumn->setContentsMargins(0, 0, 0, 0);
-    leftColumn->addWidget(tabs_, 1);
-    leftColumn->addWidget(buildSelectors());
-
     values_ = new QTreeWidget;
     values_->setColumnCount(2);
     values_->setHeaderLabels({QStringLiteral("Lu par l'hôte"), QStringLiteral("Valeur")});
@@ -124,9 +118,16 @@ DemoWindow::DemoWindow(std::string pictures, std::string dirSld)
     values_->setAlternatingRowColors(true);
     values_->setMinimumWidth(300);
 
+    // On the right: what the host reads back, and under it the three selectors.
+    auto* right = new QWidget;
+    auto* rightColumn = new QVBoxLayout(right);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    rightColumn->addWidget(values_, 1);
+    rightColumn->addWidget(buildSelectors());
+
     auto* split = new QSplitter;
-    split->addWidget(left);
-    split->addWidget(values_);
+    split->addWidget(tabs_);
+    split->addWidget(right);
     split->setStretchFactor(0, 1);
     setCentralWidget(split);
 
@@ -233,9 +234,7 @@ QWidget* DemoWindow::buildSelectors() {
         auto* view = new oru::qt::PanelView(*p);
         selectorViews_.push_back(view);
         row->addWidget(view);
-        row->addSpacing(24);
     }
-    row->addStretch(1);
     selectorsBox_ = box;
     return box;
 }

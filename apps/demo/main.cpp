@@ -57,7 +57,7 @@ int screenshots(demo::DemoWindow& window, const QString& target) {
     QTextStream out(stdout);
     bool ok = true;
     window.setShowMessageBoxes(false);
-    window.resize(1500, 960);
+    window.resize(1440, 740);
     window.show();
 
     struct TurningShot {
@@ -156,7 +156,7 @@ int main(int argc, char** argv) {
     }
     demo::DemoWindow window(folder(args.value(pictures)), folder(hostDir.path()));
     if (args.isSet(shots)) return screenshots(window, args.value(shots));
-    window.resize(1500, 960);
+    window.resize(1440, 740);
     window.show();
     return QApplication::exec();
 }
