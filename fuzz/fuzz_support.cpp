@@ -5,19 +5,6 @@
 namespace oru::fuzz {
 namespace {
 
-void put16(std::string& b, unsigned v) {
-    b.push_back(static_cast<char>(v & 0xFF));
-    b.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-void put32(std::string& b, std::uint32_t v) {
-    put16(b, v & 0xFFFF);
-    put16(b, v >> 16);
-}
-void putBe16(std::string& b, unsigned v) {
-    b.push_back(static_cast<char>((v >> 8) & 0xFF));
-    b.push_back(static_cast<char>(v & 0xFF));
-}
-
 // Texts a user types or a host passes that reach the special cases of the panels.
 constexpr std::string_view kTexts[] = {
     "",
@@ -63,37 +50,6 @@ void PrivateFolder::write(std::string_view relative, std::string_view bytes) con
     std::filesystem::remove(p, ec);
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string BmpBytes(int width, int height) {
-    const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
-    const std::uint32_t dataSize = rowBytes * static_cast<std::uint32_t>(height);
-    std::string b = "BM";
-    put32(b, 54 + dataSize);
-    put32(b, 0);
-    put32(b, 54);
-    put32(b, 40);
-    put32(b, static_cast<std::uint32_t>(width));
-    put32(b, static_cast<std::uint32_t>(height));
-    put16(b, 1);
-    put16(b, 24);
-    for (int i = 0; i < 6; ++i)
-        put32(b, 0);
-    b.append(dataSize, '\x80');
-    return b;
-}
-
-std::string JpegBytes(int width, int height) {
-    std::string b = "\xFF\xD8\xFF\xE0";
-    putBe16(b, 16);
-    b.append("JFIF\0\1\1\0\0\1\0\1\0\0", 14);
-    b.append("\xFF\xC0");
-    putBe16(b, 11);
-    b.push_back(8);
-    putBe16(b, static_cast<unsigned>(height));
-    putBe16(b, static_cast<unsigned>(width));
-    b.append("\1\1\x11\0\xFF\xD9", 6);
-    return b;
 }
 
 std::string SampleThreadTable() {

@@ -19,6 +19,7 @@
 #include "oru/host.hpp"
 #include "oru/panel.hpp"
 #include "oru/widget.hpp"
+#include "support/test_support.hpp"
 
 namespace oru::fuzz {
 
@@ -53,9 +54,9 @@ private:
     std::filesystem::path path_;
 };
 
-// Writers of small valid pictures, and of thread tables.
-std::string BmpBytes(int width, int height);
-std::string JpegBytes(int width, int height);
+// Writers of small valid pictures (shared with the test suites), and of thread tables.
+using test::BmpBytes;
+using test::JpegBytes;
 // A small thread table of every type, in the file format the turning panel reads.
 std::string SampleThreadTable();
 

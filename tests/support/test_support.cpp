@@ -48,6 +48,18 @@ TempDir::~TempDir() {
 }
 
 fs::path TempDir::writeBmp(std::string_view relative, int width, int height) const {
+    return writeText(relative, BmpBytes(width, height));
+}
+
+fs::path TempDir::writeJpeg(std::string_view relative, int width, int height) const {
+    return writeText(relative, JpegBytes(width, height));
+}
+
+fs::path TempDir::writeText(std::string_view relative, std::string_view bytes) const {
+    return writeBytes(path_, relative, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+}
+
+std::string BmpBytes(int width, int height) {
     const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
     const std::uint32_t dataSize = rowBytes * static_cast<std::uint32_t>(height);
     std::vector<unsigned char> b = {'B', 'M'};
@@ -66,10 +78,10 @@ fs::path TempDir::writeBmp(std::string_view relative, int width, int height) con
     put32(b, 0);
     put32(b, 0);
     b.resize(b.size() + dataSize, 0x80);
-    return writeBytes(path_, relative, b);
+    return {b.begin(), b.end()};
 }
 
-fs::path TempDir::writeJpeg(std::string_view relative, int width, int height) const {
+std::string JpegBytes(int width, int height) {
     // SOI, a JFIF APP0 segment, a baseline frame header, then EOI: enough for a header check.
     std::vector<unsigned char> b = {0xFF, 0xD8, 0xFF, 0xE0};
     putBe16(b, 16);
@@ -85,11 +97,7 @@ fs::path TempDir::writeJpeg(std::string_view relative, int width, int height) co
     b.insert(b.end(), {1, 1, 0x11, 0});
     b.push_back(0xFF);
     b.push_back(0xD9);
-    return writeBytes(path_, relative, b);
-}
-
-fs::path TempDir::writeText(std::string_view relative, std::string_view bytes) const {
-    return writeBytes(path_, relative, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    return {b.begin(), b.end()};
 }
 
 Message LastMessage(const Host& host) {

@@ -30,6 +30,10 @@ private:
     std::filesystem::path path_;
 };
 
+// The bytes of a small valid 24-bit BMP file and of a JPEG header (enough for a header check).
+std::string BmpBytes(int width, int height);
+std::string JpegBytes(int width, int height);
+
 // The last message box shown, or an empty one.
 Message LastMessage(const Host& host);
 
