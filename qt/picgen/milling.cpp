@@ -212,6 +212,20 @@ void safetyAndApproach(Side& s, double toolX) {
     s.c.rapid({QPointF(toolX, 60), QPointF(toolX, kApproach)});
 }
 
+// The dimensions of a pocket-like hole drawn between x1 and x2: safety Z, approach clearance,
+// pass and last pass (`pass` deep), bottom and side allowances, diameter, overrun.
+void poolDims(Side& s, double x1, double x2, double floorY, double over, double pass) {
+    const double lx = 2310, lx2 = 2190;  // dimension lines near the right side
+    s.dim("0", lx, kSafe, kTop, x2);
+    s.dim("1", lx2, kApproach, kTop, x2);
+    s.dim("2", lx, kTop, kTop + pass, x2);
+    s.dim("3", lx2, floorY - pass, floorY, x2);
+    s.dim("4", lx, floorY - 90, floorY, x2);
+    s.dimH("5", x1, x1 + 90, floorY, floorY);
+    s.dimH("6", x1, x2, floorY, floorY, QStringLiteral("Ø"));
+    s.dim("7", lx, kBottom, kBottom + over, x2);
+}
+
 QImage millingOperation(const Job& job) {
     Canvas c(job.widthTwips, job.heightTwips, true);
     Side s{c, job};
@@ -307,14 +321,7 @@ QImage millingOperation(const Job& job) {
                 c.feed({QPointF(px, kApproach), QPointF(px, kTop + 270)});
             }
             cutter(c, Cutter::EndMill, cx, floorY + over, d, 60);
-            s.dim("0", lx, kSafe, kTop, x2);
-            s.dim("1", lx2, kApproach, kTop, x2);
-            s.dim("2", lx, kTop, kTop + 280, x2);
-            s.dim("3", lx2, floorY - 280, floorY, x2);
-            s.dim("4", lx, floorY - 90, floorY, x2);
-            s.dimH("5", x1, x1 + 90, floorY, floorY);
-            s.dimH("6", x1, x2, floorY, floorY, QStringLiteral("Ø"));
-            s.dim("7", lx, kBottom, kBottom + over, x2);
+            poolDims(s, x1, x2, floorY, over, 280);
             break;
         }
         case Op::Helix:
@@ -345,14 +352,7 @@ QImage millingOperation(const Job& job) {
             }
             c.feedPath(helix);
             cutter(c, Cutter::EndMill, x2 - d / 2 - 30, floorY + over, d, 60);
-            s.dim("0", lx, kSafe, kTop, x2);
-            s.dim("1", lx2, kApproach, kTop, x2);
-            s.dim("2", lx, kTop, kTop + 220, x2);
-            s.dim("3", lx2, floorY - 220, floorY, x2);
-            s.dim("4", lx, floorY - 90, floorY, x2);
-            s.dimH("5", x1, x1 + 90, floorY, floorY);
-            s.dimH("6", x1, x2, floorY, floorY, QStringLiteral("Ø"));
-            s.dim("7", lx, kBottom, kBottom + over, x2);
+            poolDims(s, x1, x2, floorY, over, 220);
             break;
         }
         case Op::Counterbore:
