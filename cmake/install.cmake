@@ -17,10 +17,9 @@ if(TARGET oru_qt)
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/oru/qt
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/oru COMPONENT devel
         FILES_MATCHING PATTERN "*.hpp")
-    install(TARGETS oru_qt ${ORU_QT_RESOURCE_TARGETS} EXPORT OruCtrlQtTargets
+    install(TARGETS oru_qt EXPORT OruCtrlQtTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT devel
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime
-        OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR}/OruCtrl/objects COMPONENT devel
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
     install(EXPORT OruCtrlQtTargets NAMESPACE OruCtrl::
         DESTINATION ${ORU_INSTALL_CMAKEDIR} COMPONENT devel)
@@ -53,3 +52,9 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/oructrl-core.pc.in
     ${PROJECT_BINARY_DIR}/oructrl-core.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/oructrl-core.pc
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT devel)
+if(TARGET oru_qt)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/oructrl-qt.pc.in
+        ${PROJECT_BINARY_DIR}/oructrl-qt.pc @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/oructrl-qt.pc
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT devel)
+endif()

@@ -15,8 +15,20 @@
 
 #include "frame/resources.hpp"
 
+// Registers the artwork compiled into the library (a static library's resources are not
+// registered by themselves). Outside any namespace, as Qt requires.
+static void registerArtwork() { Q_INIT_RESOURCE(oru_artwork); }
+
 namespace oru::qt {
 namespace {
+
+void ensureArtwork() {
+    static const bool registered = [] {
+        registerArtwork();
+        return true;
+    }();
+    (void)registered;
+}
 
 QString upperName(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toUpper();
@@ -44,6 +56,7 @@ QSvgRenderer* rendererFor(std::string_view name) {
     const std::string key = upper.toStdString();
     auto it = renderers.find(key);
     if (it == renderers.end()) {
+        ensureArtwork();
         const QString path = QStringLiteral(":/oru/artwork/") + upper + QStringLiteral(".svg");
         std::unique_ptr<QSvgRenderer> svg;
         if (QFile::exists(path)) {
@@ -132,6 +145,7 @@ bool hasArtwork(std::string_view name) { return rendererFor(name) != nullptr; }
 
 QStringList artworkNames() {
     QStringList names;
+    ensureArtwork();
     QDirIterator it(QStringLiteral(":/oru/artwork"));
     while (it.hasNext()) {
         const QString file = it.next();

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
@@ -82,6 +83,10 @@ Rendered renderPicture(const Picture& pic, qreal dpr) {
     return {pm.toImage(), QSizeF(resourceSize(pic.name()))};
 }
 
+// A widget's own disabled flag (a host may disable the whole view, which disables every child
+// without changing what the model holds).
+bool disabledFlag(const QWidget* v) { return v->testAttribute(Qt::WA_ForceDisabled); }
+
 // Which focus-out means that the user left the box for another control of the dialog: not a
 // window losing activation, nor a popup or menu opening over it.
 bool leavesTheBox(Qt::FocusReason r) {
@@ -97,13 +102,14 @@ struct PanelView::Impl {
     ObserverHandle observer;
     std::unordered_map<const Widget*, QWidget*> views;
     std::unordered_map<const QObject*, Widget*> models;
-    int syncing = 0;  // > 0 while the view copies model state into Qt widgets
-    int inModel = 0;  // > 0 while a user action runs in the model
+    int syncing = 0;            // > 0 while the view copies model state into Qt widgets
+    int inModel = 0;            // > 0 while a user action runs in the model
+    std::uint64_t changes = 0;  // model notifications seen so far
     bool tabOrderPending = false;
 
     Impl(PanelView* view, Panel& p) : q(view), panel(p) {}
 
-    // RAII marks.
+    // RAII mark of a counter.
     struct Mark {
         int& n;
         explicit Mark(int& counter) : n(counter) { ++n; }
@@ -112,24 +118,32 @@ struct PanelView::Impl {
 
     void build();
     QWidget* create(Widget& w, QWidget* parent);
+    void connectInteraction(Widget& w, QWidget* v);
     void refreshAll(Widget& w);
     void refresh(Widget& w, Property p);
+    void reconcile(Widget& w);
+    QRect geometryOf(const Widget& w) const;
+    bool outOfPlace(const Widget& w, const QWidget* v) const;
     void applyGeometry(Widget& w, QWidget* v);
     void applyPicture(Widget& w, QWidget* v);
     void applyTip(Widget& w, QWidget* v);
     void applyText(Widget& w, QWidget* v);
-    void applyList(Widget& w, QWidget* v);
+    void applyList(Widget& w, QWidget* v, bool appended);
     void applyListIndex(Widget& w, QWidget* v);
     void scheduleTabOrder();
     void applyTabOrder();
 
-    // Runs a user action in the model; the model contains every failure itself.
-    template <class F>
-    void act(F&& f) {
-        Mark m(inModel);
-        f();
-    }
+    // User actions, fed into the model as the model's own user actions.
+    void userClick(Widget& w);
+    void userText(Widget& w, const QString& text);
+    void userPick(Widget& w, int index);
     void leave(Widget& w);
+    // Runs one user action in the model (which contains every failure itself) and tells the host
+    // when the panel took it: always for a click, for the rest when the model changed.
+    template <class F>
+    void act(bool alwaysEdited, F&& f);
+    bool keyPress(Widget& w, QWidget* v, QKeyEvent* key);
+    void moveOn(QWidget* from);
 };
 
 void PanelView::Impl::build() {
@@ -144,6 +158,8 @@ void PanelView::Impl::build() {
         v->setObjectName(qs(w.fullName()));
         views[&w] = v;
         models[v] = &w;
+        v->installEventFilter(q);
+        connectInteraction(w, v);
     }
     for (const auto& up : panel.widgets())
         refreshAll(*up);
@@ -153,55 +169,22 @@ void PanelView::Impl::build() {
 }
 
 QWidget* PanelView::Impl::create(Widget& w, QWidget* parent) {
-    Widget* model = &w;
     switch (w.kind()) {
-        case WidgetKind::CommandButton: {
-            auto* b = new QPushButton(parent);
-            b->setAutoDefault(false);
-            b->setDefault(false);
-            b->setFocusPolicy(Qt::StrongFocus);
-            QObject::connect(b, &QPushButton::clicked, q, [this, model] {
-                if (syncing == 0) act([model] { model->click(); });
-            });
-            return b;
-        }
-        case WidgetKind::Label: {
-            auto* l = new QLabel(parent);
-            l->setTextFormat(Qt::PlainText);
-            l->setWordWrap(false);
-            return l;
-        }
-        case WidgetKind::TextBox: {
-            auto* e = new ValueEdit(parent);
-            e->installEventFilter(q);
-            QObject::connect(e, &QLineEdit::textEdited, q, [this, model](const QString& text) {
-                if (syncing == 0) act([model, &text] { model->setText(text.toStdString()); });
-            });
-            return e;
-        }
-        case WidgetKind::ComboBox: {
-            // Shows the panel's text also when it is none of the items (a pitch written by the
-            // panel); the user picks from the list and does not type.
-            auto* c = new QComboBox(parent);
-            c->setEditable(true);
-            c->lineEdit()->setReadOnly(true);
-            c->setInsertPolicy(QComboBox::NoInsert);
-            QObject::connect(c, &QComboBox::activated, q, [this, model](int index) {
-                if (syncing == 0) act([model, index] { model->setListIndex(index); });
-            });
-            return c;
-        }
+        case WidgetKind::CommandButton:
+            return new ButtonView(parent);
+        case WidgetKind::Label:
+            return new CaptionLabel(parent);
+        case WidgetKind::TextBox:
+            return new ValueEdit(parent);
+        case WidgetKind::ComboBox:
+            return new ComboView(parent);
         case WidgetKind::ListBox: {
-            auto* l = new QListWidget(parent);
-            l->setSelectionMode(QAbstractItemView::SingleSelection);
+            auto* l = new ListView(parent);
             // List items are laid out in columns with blanks and tabs: a fixed-pitch font keeps
             // the columns straight.
             QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
             fixed.setPixelSize(12);
             l->setFont(fixed);
-            QObject::connect(l, &QListWidget::currentRowChanged, q, [this, model](int row) {
-                if (syncing == 0 && row >= 0) act([model, row] { model->setListIndex(row); });
-            });
             return l;
         }
         case WidgetKind::Image:
@@ -211,10 +194,89 @@ QWidget* PanelView::Impl::create(Widget& w, QWidget* parent) {
         case WidgetKind::Line:
             return new LineFrame(parent);
         case WidgetKind::Control:
-            if (Panel* hosted = w.hosted()) return new PanelView(*hosted, parent);
+            if (Panel* hosted = w.hosted()) {
+                auto* nested = new PanelView(*hosted, parent);
+                // A user action on the embedded control is one on this panel too.
+                QObject::connect(nested, &PanelView::edited, q, &PanelView::edited);
+                return nested;
+            }
             return new FrameBox(parent);
     }
     return new QWidget(parent);
+}
+
+// How each kind tells the view that Qt changed it. A change the view makes itself (syncing) is
+// the model's own; a change made while Qt handles an event of its own is undone once the event
+// is over; any other change is the user's (or code writing through Qt's setters, which a screen
+// reader does too) and goes into the model, after which the widget shows what the model holds.
+void PanelView::Impl::connectInteraction(Widget& w, QWidget* v) {
+    Widget* model = &w;
+    if (auto* b = dynamic_cast<ButtonView*>(v)) {
+        QObject::connect(b, &QPushButton::clicked, q, [this, model] {
+            if (syncing == 0) userClick(*model);
+        });
+        b->settle = [this, model] { reconcile(*model); };
+        b->beforePaint = [this, model, b] {
+            if (syncing == 0 && b->text() != qs(model->caption())) reconcile(*model);
+        };
+    } else if (auto* e = dynamic_cast<ValueEdit*>(v)) {
+        QObject::connect(e, &QLineEdit::textChanged, q, [this, model, e](const QString& text) {
+            if (syncing != 0) return;
+            if (e->cause() == ChangeCause::Internal) {
+                e->requestSettle();
+                return;
+            }
+            userText(*model, text);
+        });
+        e->settle = [this, model] { reconcile(*model); };
+    } else if (auto* c = dynamic_cast<ComboView*>(v)) {
+        QObject::connect(c, &QComboBox::currentIndexChanged, q, [this, model, c](int index) {
+            if (syncing != 0) return;
+            if (c->cause() != ChangeCause::Internal) userPick(*model, index);
+            c->requestSettle();
+        });
+        QObject::connect(c, &QComboBox::editTextChanged, q, [this, c](const QString&) {
+            if (syncing == 0) c->requestSettle();
+        });
+        // Taking an item from the popup ends with this signal, once the combo is done: the
+        // place where an item taken again (the index unchanged) gets the panel's text back.
+        QObject::connect(c, &QComboBox::activated, q, [this, model, c](int) {
+            if (syncing != 0) return;
+            if (c->cause() == ChangeCause::Internal)
+                c->requestSettle();
+            else
+                reconcile(*model);
+        });
+        auto undo = [this, c] {
+            if (syncing == 0) c->requestSettle();
+        };
+        QObject::connect(c->model(), &QAbstractItemModel::rowsInserted, q, undo);
+        QObject::connect(c->model(), &QAbstractItemModel::rowsRemoved, q, undo);
+        QObject::connect(c->model(), &QAbstractItemModel::dataChanged, q, undo);
+        QObject::connect(c->model(), &QAbstractItemModel::modelReset, q, undo);
+        c->settle = [this, model] { reconcile(*model); };
+    } else if (auto* l = dynamic_cast<ListView*>(v)) {
+        QObject::connect(l, &QListWidget::currentRowChanged, q, [this, model, l](int row) {
+            if (syncing != 0) return;
+            // Qt makes the first row current when the focus enters a list that has none: that
+            // is no pick.
+            if (l->cause() != ChangeCause::Internal && row >= 0) userPick(*model, row);
+            l->requestSettle();
+        });
+        auto undo = [this, l] {
+            if (syncing == 0) l->requestSettle();
+        };
+        QObject::connect(l, &QListWidget::itemSelectionChanged, q, undo);
+        QObject::connect(l->model(), &QAbstractItemModel::rowsInserted, q, undo);
+        QObject::connect(l->model(), &QAbstractItemModel::rowsRemoved, q, undo);
+        QObject::connect(l->model(), &QAbstractItemModel::dataChanged, q, undo);
+        QObject::connect(l->model(), &QAbstractItemModel::modelReset, q, undo);
+        l->settle = [this, model] { reconcile(*model); };
+    } else if (auto* label = dynamic_cast<CaptionLabel*>(v)) {
+        label->beforePaint = [this, model, label] {
+            if (syncing == 0 && label->text() != qs(model->caption())) reconcile(*model);
+        };
+    }
 }
 
 void PanelView::Impl::refreshAll(Widget& w) {
@@ -231,11 +293,11 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
     Mark m(syncing);
     switch (p) {
         case Property::Visible:
-            v->setHidden(!w.visible());
+            if (v->isHidden() == w.visible()) v->setHidden(!w.visible());
             scheduleTabOrder();
             break;
         case Property::Enabled:
-            v->setEnabled(w.enabled());
+            if (disabledFlag(v) == w.enabled()) v->setEnabled(w.enabled());
             break;
         case Property::Left:
         case Property::Top:
@@ -245,10 +307,10 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
             break;
         case Property::Caption:
             if (auto* b = qobject_cast<QPushButton*>(v)) {
-                b->setText(qs(w.caption()));
+                if (b->text() != qs(w.caption())) b->setText(qs(w.caption()));
                 applyTip(w, v);
             } else if (auto* l = qobject_cast<QLabel*>(v); l && w.kind() == WidgetKind::Label) {
-                l->setText(qs(w.caption()));
+                if (l->text() != qs(w.caption())) l->setText(qs(w.caption()));
             }
             break;
         case Property::Text:
@@ -265,7 +327,7 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
             applyPicture(w, v);
             break;
         case Property::List:
-            applyList(w, v);
+            applyList(w, v, true);
             applyListIndex(w, v);
             break;
         case Property::ListIndex:
@@ -274,13 +336,55 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
     }
 }
 
-void PanelView::Impl::applyGeometry(Widget& w, QWidget* v) {
+// Puts back everything the model holds for one widget, where Qt shows something else.
+void PanelView::Impl::reconcile(Widget& w) {
+    auto it = views.find(&w);
+    if (it == views.end()) return;
+    QWidget* v = it->second;
+    Mark m(syncing);
+    if (v->isHidden() == w.visible()) v->setHidden(!w.visible());
+    if (disabledFlag(v) == w.enabled()) v->setEnabled(w.enabled());
+    applyGeometry(w, v);
+    switch (w.kind()) {
+        case WidgetKind::CommandButton:
+            if (auto* b = qobject_cast<QPushButton*>(v); b && b->text() != qs(w.caption()))
+                b->setText(qs(w.caption()));
+            break;
+        case WidgetKind::Label:
+            if (auto* l = qobject_cast<QLabel*>(v); l && l->text() != qs(w.caption()))
+                l->setText(qs(w.caption()));
+            break;
+        case WidgetKind::TextBox:
+            applyText(w, v);
+            break;
+        case WidgetKind::ComboBox:
+        case WidgetKind::ListBox:
+            applyList(w, v, false);
+            applyListIndex(w, v);
+            break;
+        default:
+            break;
+    }
+}
+
+QRect PanelView::Impl::geometryOf(const Widget& w) const {
     QRect r(px(w.left()), px(w.top()), px(w.width()), px(w.height()));
     if (w.kind() == WidgetKind::Line) {
         // A line of no thickness still needs room for its two strokes.
         if (r.height() < 2) r.setHeight(2);
         if (r.width() < 2) r.setWidth(2);
     }
+    return r;
+}
+
+// Whether a Qt child's visibility, enabled state or place differs from the model's.
+bool PanelView::Impl::outOfPlace(const Widget& w, const QWidget* v) const {
+    return v->isHidden() == w.visible() || disabledFlag(v) == w.enabled() ||
+           v->geometry() != geometryOf(w);
+}
+
+void PanelView::Impl::applyGeometry(Widget& w, QWidget* v) {
+    const QRect r = geometryOf(w);
     if (v->geometry() != r) {
         v->setGeometry(r);
         if (auto* b = qobject_cast<QPushButton*>(v)) {
@@ -348,33 +452,67 @@ void PanelView::Impl::applyText(Widget& w, QWidget* v) {
     }
 }
 
-void PanelView::Impl::applyList(Widget& w, QWidget* v) {
-    QStringList items;
-    for (int i = 0; i < w.listCount(); ++i)
-        items << qs(w.list(i));
+// The items of a combo or list box. `appended`: the model has just added one item, which is
+// all that needs adding when the rest is already shown (a table of thousands of threads is
+// filled one item at a time).
+void PanelView::Impl::applyList(Widget& w, QWidget* v, bool appended) {
+    const int n = w.listCount();
+    auto same = [&](auto* box, auto text) {
+        if (box->count() != n) return false;
+        for (int i = 0; i < n; ++i)
+            if (text(box, i) != qs(w.list(i))) return false;
+        return true;
+    };
     if (auto* c = qobject_cast<QComboBox*>(v)) {
-        c->clear();
-        c->addItems(items);
+        auto text = [](QComboBox* b, int i) { return b->itemText(i); };
+        if (appended && n > 0 && c->count() == n - 1) {
+            c->addItem(qs(w.list(n - 1)));
+        } else if (!same(c, text)) {
+            c->clear();
+            for (int i = 0; i < n; ++i)
+                c->addItem(qs(w.list(i)));
+        }
     } else if (auto* l = qobject_cast<QListWidget*>(v)) {
-        l->clear();
-        l->addItems(items);
+        auto text = [](QListWidget* b, int i) { return b->item(i)->text(); };
+        if (appended && n > 0 && l->count() == n - 1) {
+            l->addItem(qs(w.list(n - 1)));
+        } else if (!same(l, text)) {
+            l->clear();
+            for (int i = 0; i < n; ++i)
+                l->addItem(qs(w.list(i)));
+        }
     }
 }
 
 void PanelView::Impl::applyListIndex(Widget& w, QWidget* v) {
-    const int i = w.listIndex();
+    // While the model empties a list it announces the empty list before the index it resets:
+    // an index beyond the items shows as none until then.
+    const int i = w.listIndex() < w.listCount() ? w.listIndex() : -1;
     if (auto* c = qobject_cast<QComboBox*>(v)) {
-        if (c->count() != w.listCount()) applyList(w, v);
-        c->setCurrentIndex(i);
+        if (c->count() != w.listCount()) applyList(w, v, false);
+        if (c->currentIndex() != i) c->setCurrentIndex(i);
+        // A combo's text and its index are two things in the model: the text may be none of
+        // the items, or another item than the current one.
         const QString text = qs(w.text());
         if (c->currentText() != text) c->setEditText(text);
     } else if (auto* l = qobject_cast<QListWidget*>(v)) {
-        if (l->count() != w.listCount()) applyList(w, v);
-        l->setCurrentRow(i);
-        if (i >= 0)
-            l->scrollToItem(l->item(i));
-        else
+        if (l->count() != w.listCount()) applyList(w, v, false);
+        if (l->currentRow() != i) {
+            if (i >= 0) {
+                l->setCurrentRow(i);
+                l->scrollToItem(l->item(i));
+            } else {
+                l->setCurrentItem(nullptr);
+            }
+        }
+        // The selection is the current row, or nothing.
+        const QList<QListWidgetItem*> selected = l->selectedItems();
+        const bool selectionRight =
+            i >= 0 ? selected.size() == 1 && selected.front() == l->item(i) : selected.isEmpty();
+        if (!selectionRight) {
             l->clearSelection();
+            if (i >= 0) l->item(i)->setSelected(true);
+        }
     }
 }
 
@@ -414,18 +552,65 @@ void PanelView::Impl::applyTabOrder() {
         QWidget::setTabOrder(stops[i - 1].w, stops[i].w);
 }
 
-void PanelView::Impl::leave(Widget& w) {
-    if (syncing == 0 && inModel == 0) {
-        act([&w] { w.lostFocus(); });
-        return;
-    }
-    // The focus left the box while the model was busy (a box hidden by a set-up, a message box
-    // shown by a handler): tell the model once it is done.
+template <class F>
+void PanelView::Impl::act(bool alwaysEdited, F&& f) {
+    // The host may close and delete the view from a message box or from its edited() slot.
     QPointer<PanelView> self(q);
-    Widget* model = &w;
-    QTimer::singleShot(0, q, [self, this, model] {
-        if (self) act([model] { model->lostFocus(); });
-    });
+    const std::uint64_t before = changes;
+    ++inModel;
+    f();
+    if (!self) return;
+    --inModel;
+    if (alwaysEdited || changes != before) Q_EMIT q->edited();
+}
+
+void PanelView::Impl::userClick(Widget& w) {
+    act(true, [&w] { w.click(); });
+}
+
+void PanelView::Impl::userText(Widget& w, const QString& text) {
+    act(false, [&w, t = text.toStdString()] { w.setText(t); });
+}
+
+void PanelView::Impl::userPick(Widget& w, int index) {
+    // Qt counts from -1 (nothing) like the model; anything else outside the list is not a pick.
+    if (index < -1 || index >= w.listCount()) return;
+    act(false, [&w, index] { w.setListIndex(index); });
+}
+
+void PanelView::Impl::leave(Widget& w) {
+    // The focus leaves a box because the model changed the screen (the box was hidden or moved
+    // away by a set-up, a message box opened): the user did not leave it.
+    if (syncing != 0 || inModel != 0) return;
+    act(false, [&w] { w.lostFocus(); });
+}
+
+// Moves the focus to the next widget of the dialog that takes it, as Tab does.
+void PanelView::Impl::moveOn(QWidget* from) {
+    QWidget* next = from->nextInFocusChain();
+    while (next && next != from &&
+           (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible() || !next->isEnabled()))
+        next = next->nextInFocusChain();
+    if (next && next != from) next->setFocus(Qt::TabFocusReason);
+}
+
+// Enter inside a panel never reaches the dialog's default button: on a button it presses the
+// button, in a box or a list it moves on to the next widget, as Tab does (leaving a box is what
+// tells the panel that the value is complete). Escape and every other key go their usual way.
+bool PanelView::Impl::keyPress(Widget& w, QWidget* v, QKeyEvent* key) {
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    if (w.kind() == WidgetKind::CommandButton) {
+        if (!key->isAutoRepeat())
+            if (auto* b = qobject_cast<QAbstractButton*>(v); b && b->isEnabled()) b->click();
+        return true;
+    }
+    if (w.kind() == WidgetKind::TextBox || w.kind() == WidgetKind::ComboBox ||
+        w.kind() == WidgetKind::ListBox) {
+        moveOn(v);
+        return true;
+    }
+    return false;
 }
 
 PanelView::PanelView(Panel& panel, QWidget* parent)
@@ -438,7 +623,10 @@ PanelView::PanelView(Panel& panel, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     d_->build();
     setFixedSize(sizeHint());
-    d_->observer = panel.addObserver([this](Widget& w, Property p) { d_->refresh(w, p); });
+    d_->observer = panel.addObserver([this](Widget& w, Property p) {
+        ++d_->changes;
+        d_->refresh(w, p);
+    });
 }
 
 PanelView::~PanelView() {
@@ -456,27 +644,50 @@ QWidget* PanelView::viewOf(const Widget& widget) const {
 
 QSize PanelView::sizeHint() const { return {px(d_->panel.width()), px(d_->panel.height())}; }
 
+QSize PanelView::minimumSizeHint() const { return sizeHint(); }
+
 bool PanelView::eventFilter(QObject* watched, QEvent* event) {
     auto it = d_->models.find(watched);
     if (it == d_->models.end()) return QWidget::eventFilter(watched, event);
     Widget& w = *it->second;
-    if (event->type() == QEvent::FocusOut) {
-        if (leavesTheBox(static_cast<QFocusEvent*>(event)->reason())) d_->leave(w);
-    } else if (event->type() == QEvent::KeyPress) {
-        // Enter moves on to the next box, as Tab does, instead of reaching the dialog's default
-        // button: leaving the box is what tells the panel that the value is complete.
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            auto* v = static_cast<QWidget*>(watched);
-            QWidget* next = v->nextInFocusChain();
-            while (
-                next && next != v &&
-                (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible() || !next->isEnabled()))
-                next = next->nextInFocusChain();
-            if (next && next != v) next->setFocus(Qt::TabFocusReason);
-            return true;
+    auto* v = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+        case QEvent::FocusOut:
+            if (leavesTheBox(static_cast<QFocusEvent*>(event)->reason())) d_->leave(w);
+            break;
+        case QEvent::KeyPress:
+            if (d_->keyPress(w, v, static_cast<QKeyEvent*>(event))) return true;
+            break;
+        case QEvent::ShortcutOverride: {
+            // Claims Enter so that no shortcut of the host window takes it first.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                w.kind() != WidgetKind::Control) {
+                event->accept();
+                return true;
+            }
+            break;
         }
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::EnabledChange:
+            // Code showed, hid, moved or disabled a Qt child behind the model's back: put back
+            // what the model holds once Qt is done with it.
+            if (d_->syncing == 0 && d_->outOfPlace(w, v)) {
+                QPointer<QWidget> guard(v);
+                Widget* model = &w;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, guard, model] {
+                        if (guard) d_->reconcile(*model);
+                    },
+                    Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -484,23 +695,6 @@ bool PanelView::eventFilter(QObject* watched, QEvent* event) {
 void PanelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
-}
-
-void installMessageBoxes(Host& host, QWidget* parent) {
-    QPointer<QWidget> owner(parent);
-    host.setMessageHandler([owner](const Message& m) {
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        if (m.style == kStyleCritical)
-            icon = QMessageBox::Critical;
-        else if (m.style == kStyleExclamation)
-            icon = QMessageBox::Warning;
-        QString prompt = QString::fromStdString(m.prompt);
-        prompt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QMessageBox box(icon, QString::fromStdString(m.title), prompt, QMessageBox::Ok,
-                        owner.data());
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-    });
 }
 
 }  // namespace oru::qt

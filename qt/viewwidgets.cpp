@@ -8,6 +8,112 @@
 
 namespace oru::qt {
 
+bool isUserInput(int eventType) {
+    switch (static_cast<QEvent::Type>(eventType)) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+        case QEvent::InputMethod:
+        case QEvent::ContextMenu:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletMove:
+        case QEvent::TabletRelease:
+        case QEvent::Gesture:
+        case QEvent::NativeGesture:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Interaction::requestSettle() {
+    if (depth_ > 0) {
+        settlePending_ = true;
+        return;
+    }
+    if (settlePending_) return;
+    settlePending_ = true;
+    QMetaObject::invokeMethod(
+        self_, [this] { runSettle(); }, Qt::QueuedConnection);
+}
+
+void Interaction::runSettle() {
+    if (!settlePending_) return;
+    settlePending_ = false;
+    if (settle) settle();
+}
+
+ButtonView::ButtonView(QWidget* parent) : QPushButton(parent), Interaction(this) {
+    setAutoDefault(false);
+    setDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool ButtonView::event(QEvent* e) {
+    return handle(e->type(), [&] { return QPushButton::event(e); });
+}
+
+void ButtonView::paintEvent(QPaintEvent* event) {
+    if (beforePaint) beforePaint();
+    QPushButton::paintEvent(event);
+}
+
+ValueEdit::ValueEdit(QWidget* parent) : QLineEdit(parent), Interaction(this) {}
+
+bool ValueEdit::event(QEvent* e) {
+    return handle(e->type(), [&] { return QLineEdit::event(e); });
+}
+
+ComboView::ComboView(QWidget* parent) : QComboBox(parent), Interaction(this) {
+    // Editable so that it can show a text that is none of its items, but read-only: the user
+    // picks, and nothing typed, completed or matched ever becomes a pick.
+    setEditable(true);
+    lineEdit()->setReadOnly(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    // The line edit's end of editing would make the combo match its text to an item and report
+    // it as activated; the panel's text is never the user's choice.
+    QObject::disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    QObject::disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+}
+
+bool ComboView::event(QEvent* e) {
+    return handle(e->type(), [&] { return QComboBox::event(e); });
+}
+
+ListView::ListView(QWidget* parent) : QListWidget(parent), Interaction(this) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+bool ListView::event(QEvent* e) {
+    return handle(e->type(), [&] { return QListWidget::event(e); });
+}
+
+bool ListView::viewportEvent(QEvent* e) {
+    return handle(e->type(), [&] { return QListWidget::viewportEvent(e); });
+}
+
+CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+}
+
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+    if (beforePaint) beforePaint();
+    QLabel::paintEvent(event);
+}
+
 void ValueEdit::setWarning(bool on) {
     if (warning_ == on) return;
     warning_ = on;

@@ -1,26 +1,124 @@
 #pragma once
 
+#include <QComboBox>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
 
-// The Qt widgets that stand for the model's kinds where a plain Qt widget does not do.
+// The Qt widgets that stand for the model's kinds. Those the user works with know why Qt is
+// changing them: the view feeds a change made by the user (or written by code through Qt's own
+// setters) back into the model, and undoes a change Qt makes on its own initiative (a list that
+// selects its first row when the focus enters it, a combo box that matches its text to an item
+// when the focus leaves it).
 namespace oru::qt {
+
+// Why a widget's state is changing, as far as the widget can tell.
+enum class ChangeCause {
+    Code,      // outside any event of the widget: code called a setter (a host, a screen reader)
+    User,      // while the widget handles the user's input (mouse, keys, wheel, touch, a drop)
+    Internal,  // while the widget handles an event of its own (focus, show, resize, style...)
+};
+
+// Whether an event type is the user's input, as opposed to Qt's own housekeeping.
+bool isUserInput(int eventType);
+
+// What every interactive view widget shares: the cause of the change under way, and a hook run
+// after the outermost event the widget handled, so that the view can put back what the model
+// holds once Qt is done.
+class Interaction {
+public:
+    explicit Interaction(QObject* self) : self_(self) {}
+    ChangeCause cause() const { return cause_; }
+    // Asks for the settle hook once the event under way is over; outside any event, as soon as
+    // control returns to the event loop (Qt may still be in the middle of the setter).
+    void requestSettle();
+    std::function<void()> settle;
+
+protected:
+    // Wraps the handling of one event.
+    template <class F>
+    bool handle(int eventType, F&& base) {
+        const ChangeCause outer = cause_;
+        const bool outermost = depth_ == 0;
+        cause_ = isUserInput(eventType) ? ChangeCause::User : ChangeCause::Internal;
+        ++depth_;
+        const bool result = base();
+        --depth_;
+        cause_ = outer;
+        if (outermost) runSettle();
+        return result;
+    }
+
+private:
+    void runSettle();
+    QObject* self_;
+    ChangeCause cause_ = ChangeCause::Code;
+    int depth_ = 0;
+    bool settlePending_ = false;
+};
+
+// A command button. It never acts as a dialog's default button.
+class ButtonView : public QPushButton, public Interaction {
+public:
+    explicit ButtonView(QWidget* parent = nullptr);
+    // Run before each paint: a caption written into the button by code is put back.
+    std::function<void()> beforePaint;
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // A value box. While its text does not read entirely as a number it draws a discreet warning
 // outline (the tooltip then tells what the panel read).
-class ValueEdit : public QLineEdit {
+class ValueEdit : public QLineEdit, public Interaction {
 public:
-    using QLineEdit::QLineEdit;
+    explicit ValueEdit(QWidget* parent = nullptr);
     void setWarning(bool on);
     bool warning() const { return warning_; }
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool warning_ = false;
+};
+
+// A combo box: shows the panel's text also when it is none of the items (a pitch written by the
+// panel), and lets the user pick from the list without typing. It never completes, inserts or
+// matches a text by itself.
+class ComboView : public QComboBox, public Interaction {
+public:
+    explicit ComboView(QWidget* parent = nullptr);
+
+protected:
+    bool event(QEvent* e) override;
+};
+
+// A list box with single selection.
+class ListView : public QListWidget, public Interaction {
+public:
+    explicit ListView(QWidget* parent = nullptr);
+
+protected:
+    bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
+};
+
+// A label. Labels show what the model holds: a text written into one by code is put back when
+// it is painted.
+class CaptionLabel : public QLabel {
+public:
+    explicit CaptionLabel(QWidget* parent = nullptr);
+    std::function<void()> beforePaint;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // An image: shows its picture scaled to fit (aspect kept, anchored at the top left, never

@@ -28,12 +28,59 @@ if grep -q "^message :" "$work/minimal-host.out"; then
     exit 1
 fi
 
-echo "== pkg-config for the core =="
-flags="$(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs oructrl-core)"
-echo "pkg-config: $flags"
+echo "== examples/designer-form (a .ui file through uic) against the installed package =="
+cmake -S examples/designer-form -B "$work/designer-form" -G Ninja \
+    -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$work/designer-form" >/dev/null
+QT_QPA_PLATFORM=offscreen "$work/designer-form/designer_form" --accept | tee "$work/designer-form.out"
+grep -q "^modifications : 1$" "$work/designer-form.out"
+grep -q "^passe : 2.5$" "$work/designer-form.out"
+grep -q "^avalant : 0$" "$work/designer-form.out"
+grep -q "^sens de rotation : -1$" "$work/designer-form.out"
+if grep -q "^message :" "$work/designer-form.out"; then
+    echo "the designer form showed message boxes"
+    exit 1
+fi
+
+echo "== the installed Designer plugin, found by Qt's form loader through QT_PLUGIN_PATH =="
+plugins="$(sed -n 's/^ORU_INSTALL_DESIGNER_PLUGINS:STRING=//p' build/dev/CMakeCache.txt)"
+test -f "$prefix/$plugins/liboructrl_designer.so"
+# shellcheck disable=SC2046
+g++ -std=c++20 -fPIC tests/package/uiloader_host.cpp $(pkg-config --cflags --libs Qt6UiTools Qt6Widgets) \
+    -o "$work/uiloader_host"
+QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$prefix/$(dirname "$plugins")" \
+    "$work/uiloader_host" examples/designer-form/operationdialog.ui
+
+echo "== pkg-config for the core and the Qt layer =="
+export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
+flags="$(pkg-config --cflags --libs oructrl-core)"
+echo "pkg-config oructrl-core: $flags"
 # shellcheck disable=SC2086
-g++ -std=c++20 tests/package/pkgconfig_host.cpp $flags -o "$work/pkgconfig_host"
+g++ tests/package/pkgconfig_host.cpp $flags -o "$work/pkgconfig_host"
 "$work/pkgconfig_host"
+flags="$(pkg-config --cflags --libs oructrl-qt)"
+echo "pkg-config oructrl-qt: $flags"
+# shellcheck disable=SC2086
+g++ tests/package/pkgconfig_qt_host.cpp $flags -o "$work/pkgconfig_qt_host"
+QT_QPA_PLATFORM=offscreen "$work/pkgconfig_qt_host"
+unset PKG_CONFIG_PATH
+
+echo "== find_package: an unknown component is named, cmake --find-package works =="
+mkdir -p "$work/components-host"
+cat > "$work/components-host/CMakeLists.txt" <<'CMAKE'
+cmake_minimum_required(VERSION 3.25)
+project(components_host LANGUAGES CXX)
+find_package(OruCtrl REQUIRED COMPONENTS core gui)
+CMAKE
+if cmake -S "$work/components-host" -B "$work/components-host/build" \
+    -DCMAKE_PREFIX_PATH="$prefix" >"$work/components.out" 2>&1; then
+    echo "find_package(OruCtrl COMPONENTS gui) succeeded"
+    exit 1
+fi
+grep -q 'no component "gui"' "$work/components.out"
+# (It writes a CMakeFiles folder where it runs.)
+(cd "$work" && cmake --find-package -DNAME=OruCtrl -DCOMPILER_ID=GNU -DLANGUAGE=CXX -DMODE=EXIST \
+    -DCMAKE_PREFIX_PATH="$prefix")
 
 echo "== add_subdirectory in a host project without GoogleTest =="
 cmake -S tests/package/subdir-host -B "$work/subdir-host" -G Ninja --no-warn-unused-cli \

@@ -1,5 +1,10 @@
 // The Qt Designer plugin: offers the five controls in Designer's widget box, in the group
-// "ORU_Ctrl", each with its toolbox picture, showing the real panel at design time.
+// "ORU_Ctrl", each with its toolbox picture. In Designer each control shows a representative
+// operation (a pocket, a longitudinal turning, a selector in its usual state); a form loaded at
+// run time (QUiLoader) gets the controls as the host sets them up.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <functional>
@@ -15,8 +20,32 @@ struct Entry {
     const char* toolbox;    // the toolbox picture
     const char* toolTip;
     const char* whatsThis;
-    std::function<QWidget*(QWidget*)> create;
+    std::function<ControlWidget*(QWidget*)> create;
+    std::function<void(ControlWidget*, const QString& pictures)> example;
 };
+
+// The toolbox picture as an icon with real pixmaps: Designer shows an icon only when it has
+// sizes to offer.
+QIcon toolboxIcon(const char* id) {
+    QIcon icon;
+    for (qreal scale : {1.0, 2.0, 3.0})
+        icon.addPixmap(resourcePixmap(id, scale));
+    return icon;
+}
+
+// The sample picture folder installed with the library, found from where Qt finds this plugin
+// (<plugins>/designer), or next to it in the build tree; empty when there is none.
+QString samplePictures() {
+    const QString relative[] = {QStringLiteral(ORU_PLUGINS_TO_PICTURES),
+                                QStringLiteral("../../data/pictures")};
+    for (const QString& plugins : QCoreApplication::libraryPaths()) {
+        for (const QString& rel : relative) {
+            const QFileInfo dir(QDir(plugins + QStringLiteral("/designer")).filePath(rel));
+            if (dir.isDir()) return dir.canonicalFilePath() + QLatin1Char('/');
+        }
+    }
+    return {};
+}
 
 class ControlPlugin final : public QObject, public QDesignerCustomWidgetInterface {
     Q_OBJECT
@@ -29,14 +58,32 @@ public:
     QString toolTip() const override { return QString::fromUtf8(entry_.toolTip); }
     QString whatsThis() const override { return QString::fromUtf8(entry_.whatsThis); }
     QString includeFile() const override { return QStringLiteral("oru/qt/controls.hpp"); }
-    QIcon icon() const override { return resourceIcon(entry_.toolbox); }
+    QIcon icon() const override { return toolboxIcon(entry_.toolbox); }
     bool isContainer() const override { return false; }
-    QWidget* createWidget(QWidget* parent) override { return entry_.create(parent); }
+    QWidget* createWidget(QWidget* parent) override {
+        ControlWidget* w = entry_.create(parent);
+        // Only Designer initialises its plugins with a form editor: there the control shows an
+        // example, while a form loaded by an application shows the controls as they start.
+        if (designer_) entry_.example(w, samplePictures());
+        return w;
+    }
     bool isInitialized() const override { return initialized_; }
-    void initialize(QDesignerFormEditorInterface*) override { initialized_ = true; }
+    void initialize(QDesignerFormEditorInterface* core) override {
+        initialized_ = true;
+        designer_ = core != nullptr;
+    }
     QString domXml() const override {
-        return QStringLiteral("<ui language=\"c++\"><widget class=\"%1\" name=\"%2\"/></ui>")
-            .arg(name(), defaultObjectName());
+        // The design size, so that a control dropped on a form needs no "Adjust Size".
+        std::unique_ptr<ControlWidget> sample(entry_.create(nullptr));
+        const QSize size = sample->sizeHint();
+        return QStringLiteral(
+                   "<ui language=\"c++\"><widget class=\"%1\" name=\"%2\">"
+                   "<property name=\"geometry\"><rect><x>0</x><y>0</y>"
+                   "<width>%3</width><height>%4</height></rect></property>"
+                   "</widget></ui>")
+            .arg(name(), defaultObjectName())
+            .arg(size.width())
+            .arg(size.height());
     }
 
 private:
@@ -48,6 +95,7 @@ private:
     }
     Entry entry_;
     bool initialized_ = false;
+    bool designer_ = false;
 };
 
 class ControlCollection final : public QObject, public QDesignerCustomWidgetCollectionInterface {
@@ -59,18 +107,37 @@ public:
         const Entry entries[] = {
             {"oru::qt::OperFraisageWidget", "30002", "Opération de fraisage",
              "Paramètres d'une opération de fraisage ou de perçage.",
-             [](QWidget* p) { return new OperFraisageWidget(p); }},
+             [](QWidget* p) { return new OperFraisageWidget(p); },
+             [](ControlWidget* w, const QString& pictures) {
+                 auto* m = static_cast<OperFraisageWidget*>(w);
+                 m->setPictureFolder(pictures);
+                 m->showExample();
+             }},
             {"oru::qt::OperTournageWidget", "30003", "Opération de tournage",
              "Paramètres d'une opération de tournage.",
-             [](QWidget* p) { return new OperTournageWidget(p); }},
+             [](QWidget* p) { return new OperTournageWidget(p); },
+             [](ControlWidget* w, const QString& pictures) {
+                 auto* t = static_cast<OperTournageWidget*>(w);
+                 t->setPictureFolder(pictures);
+                 t->showExample();
+             }},
             {"oru::qt::AvalantWidget", "30001", "Fraisage en avalant ou en opposition",
              "Choix du mode de fraisage : avalant ou opposition.",
-             [](QWidget* p) { return new AvalantWidget(p); }},
+             [](QWidget* p) { return new AvalantWidget(p); },
+             [](ControlWidget* w, const QString&) {
+                 static_cast<AvalantWidget*>(w)->showExample();
+             }},
             {"oru::qt::SensRotWidget", "30004", "Sens de rotation",
              "Sens de rotation de la broche ou de l'outil tournant.",
-             [](QWidget* p) { return new SensRotWidget(p); }},
+             [](QWidget* p) { return new SensRotWidget(p); },
+             [](ControlWidget* w, const QString&) {
+                 static_cast<SensRotWidget*>(w)->showExample();
+             }},
             {"oru::qt::ArrosageWidget", "30000", "Arrosage", "Choix de l'arrosage.",
-             [](QWidget* p) { return new ArrosageWidget(p); }},
+             [](QWidget* p) { return new ArrosageWidget(p); },
+             [](ControlWidget* w, const QString&) {
+                 static_cast<ArrosageWidget*>(w)->showExample();
+             }},
         };
         for (const Entry& e : entries)
             widgets_.append(new ControlPlugin(e, this));

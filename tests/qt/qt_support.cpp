@@ -1,0 +1,227 @@
+#include "qt_support.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "oru/codes.hpp"
+
+namespace oru::test {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+void check(const qt::PanelView& view, std::vector<std::string>& out) {
+    auto say = [&out](const Widget& w, const std::string& what, const QString& shown,
+                      const QString& held) {
+        out.push_back(w.panel().className() + "." + w.fullName() + " " + what + ": shows \"" +
+                      shown.toStdString() + "\", model holds \"" + held.toStdString() + "\"");
+    };
+    for (const auto& up : view.panel().widgets()) {
+        const Widget& w = *up;
+        const QWidget* v = view.viewOf(w);
+        if (!v) {
+            out.push_back(w.fullName() + " has no Qt child");
+            continue;
+        }
+        if (v->objectName() != qs(w.fullName())) say(w, "name", v->objectName(), qs(w.fullName()));
+        if (v->isHidden() == w.visible())
+            say(w, "visible", v->isHidden() ? "hidden" : "shown", w.visible() ? "shown" : "hidden");
+        if (v->testAttribute(Qt::WA_ForceDisabled) == w.enabled())
+            say(w, "enabled", v->isEnabled() ? "on" : "off", w.enabled() ? "on" : "off");
+        if (w.kind() != WidgetKind::Line && w.kind() != WidgetKind::Label) {
+            const QRect r(px(w.left()), px(w.top()), px(w.width()), px(w.height()));
+            if (v->geometry() != r) {
+                auto text = [](QRect g) {
+                    return QStringLiteral("%1,%2 %3x%4")
+                        .arg(g.x())
+                        .arg(g.y())
+                        .arg(g.width())
+                        .arg(g.height());
+                };
+                say(w, "geometry", text(v->geometry()), text(r));
+            }
+        }
+        switch (w.kind()) {
+            case WidgetKind::TextBox:
+                if (auto* e = qobject_cast<const QLineEdit*>(v); e->text() != qs(w.text()))
+                    say(w, "text", e->text(), qs(w.text()));
+                break;
+            case WidgetKind::Label:
+                if (auto* l = qobject_cast<const QLabel*>(v); l->text() != qs(w.caption()))
+                    say(w, "caption", l->text(), qs(w.caption()));
+                break;
+            case WidgetKind::CommandButton:
+                if (auto* b = qobject_cast<const QPushButton*>(v); b->text() != qs(w.caption()))
+                    say(w, "caption", b->text(), qs(w.caption()));
+                [[fallthrough]];
+            case WidgetKind::Image:
+                if (v->property("oruPicture").toString() != qs(w.picture().name()))
+                    say(w, "picture", v->property("oruPicture").toString(), qs(w.picture().name()));
+                break;
+            case WidgetKind::ComboBox: {
+                auto* c = qobject_cast<const QComboBox*>(v);
+                if (c->count() != w.listCount())
+                    say(w, "count", QString::number(c->count()), QString::number(w.listCount()));
+                for (int i = 0; i < std::min(c->count(), w.listCount()); ++i)
+                    if (c->itemText(i) != qs(w.list(i)))
+                        say(w, "item " + std::to_string(i), c->itemText(i), qs(w.list(i)));
+                if (c->currentIndex() != w.listIndex())
+                    say(w, "index", QString::number(c->currentIndex()),
+                        QString::number(w.listIndex()));
+                if (c->currentText() != qs(w.text()))
+                    say(w, "text", c->currentText(), qs(w.text()));
+                break;
+            }
+            case WidgetKind::ListBox: {
+                auto* l = qobject_cast<const QListWidget*>(v);
+                if (l->count() != w.listCount())
+                    say(w, "count", QString::number(l->count()), QString::number(w.listCount()));
+                for (int i = 0; i < std::min(l->count(), w.listCount()); ++i)
+                    if (l->item(i)->text() != qs(w.list(i)))
+                        say(w, "item " + std::to_string(i), l->item(i)->text(), qs(w.list(i)));
+                if (l->currentRow() != w.listIndex())
+                    say(w, "row", QString::number(l->currentRow()), QString::number(w.listIndex()));
+                const auto selected = l->selectedItems();
+                const int selectedRow = selected.size() == 1 ? l->row(selected.front()) : -1;
+                if (selected.size() > 1 || selectedRow != w.listIndex())
+                    say(w, "selection", QString::number(selectedRow),
+                        QString::number(w.listIndex()));
+                break;
+            }
+            case WidgetKind::Control:
+                if (auto* nested = qobject_cast<const qt::PanelView*>(v)) check(*nested, out);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+template <class T>
+std::string show(T v) {
+    std::ostringstream out;
+    out << v;
+    return out.str();
+}
+
+}  // namespace
+
+std::vector<std::string> Disagreements(const qt::PanelView& view) {
+    std::vector<std::string> out;
+    check(view, out);
+    return out;
+}
+
+std::vector<std::string> ReadBack(OperTournage& p) {
+    return {
+        "GetXsecu=" + show(p.GetXsecu()),
+        "GetZsecu=" + show(p.GetZsecu()),
+        "GetGardeAccost=" + show(p.GetGardeAccost()),
+        "GetGardeDeg=" + show(p.GetGardeDeg()),
+        "GetGardeZ=" + show(p.GetGardeZ()),
+        "GetPasseZ=" + show(p.GetPasseZ()),
+        "GetProfFilet=" + show(p.GetProfFilet()),
+        "GetDerPasseZ=" + show(p.GetDerPasseZ()),
+        "GetSurepXY=" + show(p.GetSurepXY()),
+        "GetPas=" + show(p.GetPas()),
+        "GetSurepZ=" + show(p.GetSurepZ()),
+        "GetSurepPlonge=" + show(p.GetSurepPlonge()),
+        "GetDepasseZ=" + show(p.GetDepasseZ()),
+        "GetAnglePlonge=" + show(p.GetAnglePlonge()),
+        "GetProfondeur=" + show(p.GetProfondeur()),
+        "GetDiamChanf=" + show(p.GetDiamChanf()),
+        "GetTypeAppro=" + show(p.GetTypeAppro()),
+        "GetDegZsecu=" + show(p.GetDegZsecu()),
+        "GetNbPasse=" + show(p.GetNbPasse()),
+        "GetTypeEbauche=" + show(p.GetTypeEbauche()),
+        "GetUsineGorge=" + show(p.GetUsineGorge()),
+        "GetTypeFilet=" + p.GetTypeFilet(),
+        "GetSensFilet=" + show(p.GetSensFilet()),
+    };
+}
+
+std::vector<std::string> ReadBack(OperFraisage& p) {
+    return {
+        "GetZsecu=" + show(p.GetZsecu()),
+        "GetGardeZ=" + show(p.GetGardeZ()),
+        "GetPasse=" + show(p.GetPasse()),
+        "GetDerpasse=" + show(p.GetDerpasse()),
+        "GetSurepZ=" + show(p.GetSurepZ()),
+        "GetSurepXY=" + show(p.GetSurepXY()),
+        "GetDiam=" + show(p.GetDiam()),
+        "GetDepasse=" + show(p.GetDepasse()),
+        "GetProfondeur=" + show(p.GetProfondeur()),
+        "GetAval=" + show(p.GetAval()),
+        "GetApproche=" + show(p.GetApproche()),
+        "GetDegageZ=" + show(p.GetDegageZ()),
+        "GetAccostage=" + show(p.GetAccostage()),
+        "GetGardeAccoste=" + show(p.GetGardeAccoste()),
+        "GetGardeDegage=" + show(p.GetGardeDegage()),
+        "GetRecouvre=" + show(p.GetRecouvre()),
+        "GetBalayage=" + show(p.GetBalayage()),
+        "GetAngBal=" + show(p.GetAngBal()),
+    };
+}
+
+SampleData::SampleData() {
+    for (const char* name : {"Filet_E.dat", "Filet_I.dat"}) {
+        std::ifstream in(std::string(ORU_DATA_DIR) + "/threads/" + name, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        tables_.writeText(std::string("user/") + name, bytes.str());
+    }
+}
+
+std::string SampleData::pictures() { return std::string(ORU_SAMPLE_PICTURES_DIR) + "/"; }
+
+void SetUpThreading(OperTournage& panel, const SampleData& data) {
+    panel.DirSld = data.dirSld();
+    panel.chbmp = SampleData::pictures();
+    std::vector<double> td = {2, 2, 20, 2, 1, 1, 1.534, 0.1, 0, 0, 0, 30, 20, 2.5, 0, 30};
+    std::vector<std::int16_t> ti = {turning::kThreading, 10, 0, 0, 8, 0, 1, 0};
+    panel.NumOp = turning::kThreading;
+    panel.SetOperTour("30_TEFIL1", "E", "M", td, ti);
+}
+
+void SetUpTurning(OperTournage& panel, const SampleData& data, std::int16_t numop,
+                  const std::string& profil) {
+    panel.DirSld = data.dirSld();
+    panel.chbmp = SampleData::pictures();
+    std::vector<double> td = {2, 2, 50, 2, 1, 1, 2, 0.5, 0.4, 0.2, 1, 30, 40, 1.5, 12, 25};
+    std::vector<std::int16_t> ti = {numop, 10, 0, 3, 0, 0, 1, 0};
+    if (numop == turning::kThreading || numop == turning::kTapping) {
+        td[12] = numop == turning::kThreading ? 20 : 10;
+        td[13] = numop == turning::kThreading ? 2.5 : 1.5;
+        td[6] = 1.534;
+        ti[3] = 0;
+        ti[4] = 8;
+    }
+    panel.NumOp = numop;
+    panel.SetOperTour(numop >= 140 ? "44_AFOR10" : "10_TECHA1", profil, "M", td, ti);
+}
+
+void SetUpMilling(OperFraisage& panel, std::int16_t typoper) {
+    panel.chbmp = SampleData::pictures();
+    panel.Typoper = typoper;
+    panel.debouchant = false;
+    panel.AttrImage = 0;
+    panel.ExtBrut = 1;
+    panel.sZmaxi = "0";
+    const bool hole = typoper >= 30;
+    panel.SetPasses("FR10", {50, 2, 3, 0.5, 0.2, 0.3, hole ? 8.5 : 10, 1, 10, 12, 10});
+    panel.SetApproche(1);
+    panel.SetDegageZ(1);
+    panel.SetAval(1);
+    std::int16_t accostage = 0;
+    panel.SetAccostage(accostage, 2, 2, 1, 0, 1, -1);
+}
+
+}  // namespace oru::test
