@@ -2,7 +2,10 @@
 // its toolbox picture, a tooltip and a widget showing the real panel.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPluginLoader>
+#include <QUiLoader>
 #include <QWidget>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
@@ -38,7 +41,13 @@ TEST(DesignerPlugin, OffersTheFiveControls) {
         EXPECT_TRUE(w->domXml().contains(w->name()));
         const QIcon icon = w->icon();
         ASSERT_FALSE(icon.isNull());
+        // Designer's widget box shows an icon only when it offers sizes.
+        EXPECT_FALSE(icon.availableSizes().isEmpty());
         EXPECT_FALSE(icon.pixmap(QSize(16, 15)).toImage().isNull());
+        // Dropped on a form, the control has its design size at once.
+        EXPECT_TRUE(w->domXml().contains(QStringLiteral("<width>%1</width><height>%2</height>")
+                                             .arg(expected[i].size.width())
+                                             .arg(expected[i].size.height())));
 
         std::unique_ptr<QWidget> created(w->createWidget(nullptr));
         ASSERT_NE(created, nullptr);
@@ -51,6 +60,39 @@ TEST(DesignerPlugin, OffersTheFiveControls) {
         ASSERT_NE(view, nullptr);
         EXPECT_GE(view->findChildren<QWidget*>().size(), 2);
     }
+}
+
+// The form of examples/designer-form, as Designer saved it, loaded at run time through the
+// plugin: every control is the real one, with the properties the form sets.
+TEST(DesignerPlugin, LoadsTheExampleFormThroughTheFormLoader) {
+    QUiLoader loader;
+    loader.clearPluginPaths();
+    loader.addPluginPath(QFileInfo(QStringLiteral(ORU_DESIGNER_PLUGIN)).absolutePath());
+    for (const char* cls : {"oru::qt::OperFraisageWidget", "oru::qt::AvalantWidget",
+                            "oru::qt::SensRotWidget", "oru::qt::ArrosageWidget"})
+        EXPECT_TRUE(loader.availableWidgets().contains(QString::fromLatin1(cls))) << cls;
+    QFile ui(QStringLiteral(ORU_DESIGNER_FORM));
+    ASSERT_TRUE(ui.open(QFile::ReadOnly));
+    std::unique_ptr<QWidget> form(loader.load(&ui));
+    ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
+    const struct {
+        const char* name;
+        const char* cls;
+        int value;  // the value the form sets, or -99 for none
+    } controls[] = {
+        {"operFraisage", "oru::qt::OperFraisageWidget", -99},
+        {"avalant", "oru::qt::AvalantWidget", 1},
+        {"sensRot", "oru::qt::SensRotWidget", -1},
+        {"arrosage", "oru::qt::ArrosageWidget", 1},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.name);
+        const QWidget* w = form->findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_STREQ(w->metaObject()->className(), c.cls);
+        if (c.value != -99) EXPECT_EQ(w->property("value").toInt(), c.value);
+    }
+    EXPECT_EQ(form->findChild<QWidget*>(QStringLiteral("sensRot"))->property("configuration"), 2);
 }
 
 }  // namespace
