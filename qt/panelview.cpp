@@ -109,6 +109,10 @@ struct PanelView::Impl {
 
     Impl(PanelView* view, Panel& p) : q(view), panel(p) {}
 
+    // Whether the panel is still there. It must outlive the view, but a host that gets the order
+    // wrong gets a view that ignores everything rather than a crash.
+    bool panelGone() const { return !observer.active(); }
+
     // RAII mark of a counter.
     struct Mark {
         int& n;
@@ -217,7 +221,8 @@ void PanelView::Impl::connectInteraction(Widget& w, QWidget* v) {
         });
         b->settle = [this, model] { reconcile(*model); };
         b->beforePaint = [this, model, b] {
-            if (syncing == 0 && b->text() != qs(model->caption())) reconcile(*model);
+            if (syncing == 0 && !panelGone() && b->text() != qs(model->caption()))
+                reconcile(*model);
         };
     } else if (auto* e = dynamic_cast<ValueEdit*>(v)) {
         QObject::connect(e, &QLineEdit::textChanged, q, [this, model, e](const QString& text) {
@@ -274,7 +279,8 @@ void PanelView::Impl::connectInteraction(Widget& w, QWidget* v) {
         l->settle = [this, model] { reconcile(*model); };
     } else if (auto* label = dynamic_cast<CaptionLabel*>(v)) {
         label->beforePaint = [this, model, label] {
-            if (syncing == 0 && label->text() != qs(model->caption())) reconcile(*model);
+            if (syncing == 0 && !panelGone() && label->text() != qs(model->caption()))
+                reconcile(*model);
         };
     }
 }
@@ -338,6 +344,7 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
 
 // Puts back everything the model holds for one widget, where Qt shows something else.
 void PanelView::Impl::reconcile(Widget& w) {
+    if (panelGone()) return;
     auto it = views.find(&w);
     if (it == views.end()) return;
     QWidget* v = it->second;
@@ -555,6 +562,7 @@ void PanelView::Impl::applyTabOrder() {
 template <class F>
 void PanelView::Impl::act(bool alwaysEdited, F&& f) {
     // The host may close and delete the view from a message box or from its edited() slot.
+    if (panelGone()) return;
     QPointer<PanelView> self(q);
     const std::uint64_t before = changes;
     ++inModel;
@@ -573,6 +581,7 @@ void PanelView::Impl::userText(Widget& w, const QString& text) {
 }
 
 void PanelView::Impl::userPick(Widget& w, int index) {
+    if (panelGone()) return;
     // Qt counts from -1 (nothing) like the model; anything else outside the list is not a pick.
     if (index < -1 || index >= w.listCount()) return;
     act(false, [&w, index] { w.setListIndex(index); });
@@ -633,6 +642,10 @@ PanelView::~PanelView() {
     d_->observer.remove();
     for (const auto& [object, model] : d_->models)
         const_cast<QObject*>(object)->removeEventFilter(this);
+    // The Qt children go while the view can still hear them: emptying a list or a combo box
+    // on its way out signals a change, which the view takes as its own.
+    ++d_->syncing;
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 Panel& PanelView::panel() const { return d_->panel; }
@@ -648,7 +661,7 @@ QSize PanelView::minimumSizeHint() const { return sizeHint(); }
 
 bool PanelView::eventFilter(QObject* watched, QEvent* event) {
     auto it = d_->models.find(watched);
-    if (it == d_->models.end()) return QWidget::eventFilter(watched, event);
+    if (it == d_->models.end() || d_->panelGone()) return QWidget::eventFilter(watched, event);
     Widget& w = *it->second;
     auto* v = static_cast<QWidget*>(watched);
     switch (event->type()) {

@@ -157,5 +157,24 @@ TEST_F(Setters, AHostSetUpLeavesNoCurrentItemWhereTheModelHasNone) {
     EXPECT_EQ(Disagreements(view), std::vector<std::string>{});
 }
 
+// A host that destroys the panel before its view gets a view that ignores everything.
+TEST(ViewLifetime, AViewWhosePanelIsGoneIgnoresEverything) {
+    Host host;
+    auto panel = std::make_unique<OperTournage>(host);
+    PanelView view(*panel);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    auto* box = view.findChild<QLineEdit*>(QStringLiteral("tbPara(0)"));
+    auto* button = view.findChild<QPushButton*>(QStringLiteral("bSens"));
+    panel.reset();
+    box->setText("3");
+    QTest::keyClicks(box, "12");
+    QTest::mouseClick(button, Qt::LeftButton);
+    box->hide();
+    view.repaint();
+    QApplication::processEvents();
+    view.hide();
+}
+
 }  // namespace
 }  // namespace oru::test
