@@ -1,6 +1,7 @@
 #include "oru/qt/panelview.hpp"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -19,7 +21,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "deferredboxes.hpp"
+#include "oru/error.hpp"
 #include "oru/host.hpp"
+#include "oru/numbers.hpp"
 #include "oru/panel.hpp"
 #include "oru/qt/artwork.hpp"
 #include "oru/widget.hpp"
@@ -94,6 +99,54 @@ bool leavesTheBox(Qt::FocusReason r) {
            r != Qt::MenuBarFocusReason;
 }
 
+// The row of the thread list that describes the operation's thread: the pitch of the pitch
+// combo, and a diameter range holding the stock diameter (else the first row of that pitch);
+// -1 for another list or when none matches. Rows read "designation<tab>pas= pitch<tab>min <=D<
+// max".
+int threadRowOf(const Panel& panel, const Widget& list) {
+    if (panel.className() != "OperTournage" || list.name() != "lPasFilet") return -1;
+    try {
+        const double pitch = Val(panel.widget("cbPas").text());
+        const double diameter = Val(panel.widget("tDiamBrut").caption());
+        int first = -1;
+        for (int i = 0; i < list.listCount(); ++i) {
+            const QStringList cells = qs(list.list(i)).split(QLatin1Char('\t'));
+            if (cells.size() < 3) continue;
+            QString p = cells[1];
+            p.remove(QStringLiteral("pas="));
+            if (std::abs(Val(p.toStdString()) - pitch) > 1e-9) continue;
+            if (first < 0) first = i;
+            const QStringList range = cells[2].split(QLatin1Char('D'));
+            if (range.size() == 2 && Val(range[0].toStdString()) <= diameter &&
+                diameter <= Val(range[1]
+                                    .mid(range[1].indexOf(QLatin1Char('<')) + 1)
+                                    .remove(QLatin1Char('='))
+                                    .toStdString()))
+                return i;
+        }
+        return first;
+    } catch (const Error&) {
+        return -1;
+    }
+}
+
+// The luminance (0 to 1) of the opaque pixels of `image` within `area`, or -1 when none is.
+double luminanceOf(const QImage& image, const QRect& area) {
+    const QRect r = area.intersected(image.rect());
+    if (r.isEmpty()) return -1;
+    double sum = 0;
+    int n = 0;
+    const int step = std::max(1, std::min(r.width(), r.height()) / 8);
+    for (int y = r.top(); y <= r.bottom(); y += step)
+        for (int x = r.left(); x <= r.right(); x += step) {
+            const QRgb c = image.pixel(x, y);
+            if (qAlpha(c) < 128) continue;
+            sum += (0.2126 * qRed(c) + 0.7152 * qGreen(c) + 0.0722 * qBlue(c)) / 255.0;
+            ++n;
+        }
+    return n ? sum / n : -1;
+}
+
 }  // namespace
 
 struct PanelView::Impl {
@@ -106,6 +159,13 @@ struct PanelView::Impl {
     int inModel = 0;            // > 0 while a user action runs in the model
     std::uint64_t changes = 0;  // model notifications seen so far
     bool tabOrderPending = false;
+    bool placementPending = false;
+    bool contrastPending = false;
+    bool revealPending = false;
+    HintLabel* hint = nullptr;  // the inline hint of the focused value box
+    // What the last keystroke in a box caused that the box's text does not tell: a message box
+    // it raised, lines a paste left out.
+    std::unordered_map<const Widget*, QString> notes;
 
     Impl(PanelView* view, Panel& p) : q(view), panel(p) {}
 
@@ -136,10 +196,16 @@ struct PanelView::Impl {
     void applyListIndex(Widget& w, QWidget* v);
     void scheduleTabOrder();
     void applyTabOrder();
+    void schedulePlacement();
+    void scheduleContrast();
+    void scheduleReveal();
+    void updateContrast();
 
     // User actions, fed into the model as the model's own user actions.
     void userClick(Widget& w);
-    void userText(Widget& w, const QString& text);
+    void userText(Widget& w, const QString& text, QString note = {});
+    QString hintFor(const Widget& w) const;
+    void updateHint();
     void userPick(Widget& w, int index);
     void leave(Widget& w);
     // Runs one user action in the model (which contains every failure itself) and tells the host
@@ -170,6 +236,7 @@ void PanelView::Impl::build() {
     for (const auto& up : panel.widgets())
         if (drawnAbove(up->kind())) views[up.get()]->raise();
     applyTabOrder();
+    schedulePlacement();
 }
 
 QWidget* PanelView::Impl::create(Widget& w, QWidget* parent) {
@@ -231,7 +298,7 @@ void PanelView::Impl::connectInteraction(Widget& w, QWidget* v) {
                 e->requestSettle();
                 return;
             }
-            userText(*model, text);
+            userText(*model, text, e->takeNote());
         });
         e->settle = [this, model] { reconcile(*model); };
     } else if (auto* c = dynamic_cast<ComboView*>(v)) {
@@ -301,6 +368,8 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
         case Property::Visible:
             if (v->isHidden() == w.visible()) v->setHidden(!w.visible());
             scheduleTabOrder();
+            if (w.kind() == WidgetKind::Image) schedulePlacement();
+            if (w.kind() == WidgetKind::ListBox && w.visible()) scheduleReveal();
             break;
         case Property::Enabled:
             if (disabledFlag(v) == w.enabled()) v->setEnabled(w.enabled());
@@ -310,13 +379,17 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
         case Property::Width:
         case Property::Height:
             applyGeometry(w, v);
+            if (w.kind() == WidgetKind::Image) schedulePlacement();
             break;
         case Property::Caption:
             if (auto* b = qobject_cast<QPushButton*>(v)) {
                 if (b->text() != qs(w.caption())) b->setText(qs(w.caption()));
                 applyTip(w, v);
+                applyGeometry(w, v);
             } else if (auto* l = qobject_cast<QLabel*>(v); l && w.kind() == WidgetKind::Label) {
                 if (l->text() != qs(w.caption())) l->setText(qs(w.caption()));
+                applyGeometry(w, v);
+                scheduleContrast();
             }
             break;
         case Property::Text:
@@ -326,19 +399,119 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
             applyTip(w, v);
             break;
         case Property::Alignment:
-            if (auto* l = qobject_cast<QLabel*>(v); l && w.kind() == WidgetKind::Label)
+            if (auto* l = qobject_cast<QLabel*>(v); l && w.kind() == WidgetKind::Label) {
                 l->setAlignment(labelAlignment(w.alignment()));
+                applyGeometry(w, v);
+            }
             break;
         case Property::Picture:
             applyPicture(w, v);
+            if (w.kind() == WidgetKind::Image) schedulePlacement();
             break;
         case Property::List:
             applyList(w, v, true);
             applyListIndex(w, v);
+            if (w.kind() == WidgetKind::ListBox && w.visible()) scheduleReveal();
             break;
         case Property::ListIndex:
             applyListIndex(w, v);
             break;
+    }
+}
+
+// The thread list opens on the thread of the operation (the pitch of the combo, the diameter of
+// the stock) when none is picked, without picking it.
+void PanelView::Impl::scheduleReveal() {
+    if (revealPending) return;
+    revealPending = true;
+    QTimer::singleShot(0, q, [this] {
+        revealPending = false;
+        if (panelGone()) return;
+        for (const auto& up : panel.widgets()) {
+            if (up->kind() != WidgetKind::ListBox || !up->visible() || up->listIndex() >= 0)
+                continue;
+            if (auto* l = dynamic_cast<ListView*>(views[up.get()]))
+                l->reveal(threadRowOf(panel, *up));
+        }
+    });
+}
+
+// Places every widget again (the boxes over a picture follow it) and sets the labels' colours
+// over the pictures, once after a burst of changes.
+void PanelView::Impl::schedulePlacement() {
+    if (placementPending) return;
+    placementPending = true;
+    QTimer::singleShot(0, q, [this] {
+        placementPending = false;
+        if (panelGone()) return;
+        Mark m(syncing);
+        for (const auto& up : panel.widgets())
+            if (auto it = views.find(up.get()); it != views.end()) applyGeometry(*up, it->second);
+        updateContrast();
+    });
+}
+
+void PanelView::Impl::scheduleContrast() {
+    if (contrastPending) return;
+    contrastPending = true;
+    QTimer::singleShot(0, q, [this] {
+        contrastPending = false;
+        if (!panelGone()) updateContrast();
+    });
+}
+
+// Labels drawn over a picture take their colour from the picture, not from the palette: dark
+// text over a light sketch even when the desktop is dark, and light text over a dark one.
+void PanelView::Impl::updateContrast() {
+    struct Shown {
+        QRect at;  // where the picture is drawn, in the view
+        QImage image;
+        qreal dpr;
+    };
+    std::vector<Shown> pictures;
+    for (const auto& up : panel.widgets()) {
+        if (up->kind() != WidgetKind::Image) continue;
+        auto* l = dynamic_cast<PictureLabel*>(views[up.get()]);
+        if (!l || !l->isVisibleTo(q)) continue;
+        const QPixmap pm = l->pixmap();
+        if (pm.isNull()) continue;
+        pictures.push_back({QRect(l->mapTo(q, QPoint(0, 0)), pm.deviceIndependentSize().toSize()),
+                            pm.toImage(), pm.devicePixelRatio()});
+    }
+    for (const auto& up : panel.widgets()) {
+        if (up->kind() != WidgetKind::Label) continue;
+        auto* l = qobject_cast<QLabel*>(views[up.get()]);
+        if (!l) continue;
+        const QFontMetrics fm = l->fontMetrics();
+        const int textWidth = std::min(l->width(), fm.horizontalAdvance(l->text()));
+        QRect text(l->mapTo(q, QPoint(0, 0)), QSize(textWidth, std::min(l->height(), fm.height())));
+        if (up->alignment() == kRightJustify)
+            text.moveLeft(text.left() + l->width() - textWidth);
+        else if (up->alignment() == kCentred)
+            text.moveLeft(text.left() + (l->width() - textWidth) / 2);
+        double luminance = -1;
+        if (l->isVisibleTo(q) && !l->text().isEmpty()) {
+            for (const Shown& p : pictures) {
+                const QRect under = text.intersected(p.at);
+                if (under.isEmpty()) continue;
+                const QRect pixels(QPointF((under.topLeft() - p.at.topLeft()) * p.dpr).toPoint(),
+                                   (QSizeF(under.size()) * p.dpr).toSize());
+                luminance = std::max(luminance, luminanceOf(p.image, pixels));
+            }
+        }
+        const bool over = luminance >= 0;
+        if (!over) {
+            if (l->property("oruOverPicture").toBool()) {
+                l->setPalette(QPalette());
+                l->setProperty("oruOverPicture", false);
+            }
+            continue;
+        }
+        QPalette pal;
+        pal.setColor(QPalette::WindowText,
+                     luminance >= 0.5 ? QColor(0x11, 0x18, 0x27) : QColor(0xf9, 0xfa, 0xfb));
+        l->setPalette(pal);
+        l->setProperty("oruOverPicture", true);
     }
 }
 
@@ -381,7 +554,71 @@ QRect PanelView::Impl::geometryOf(const Widget& w) const {
         if (r.height() < 2) r.setHeight(2);
         if (r.width() < 2) r.setWidth(2);
     }
-    return r;
+    auto it = views.find(&w);
+    if (it == views.end()) return r;
+    const QWidget* v = it->second;
+    // The frame the widget lies in: its picture-box frame, or the panel.
+    const Widget* frame = w.container();
+    const QRect bounds = frame ? QRect(0, 0, px(frame->width()), px(frame->height()))
+                               : QRect(0, 0, px(panel.width()), px(panel.height()));
+    // A widget the panel places wholly outside its frame stays there, hidden by it.
+    if (!r.intersects(bounds)) return r;
+    auto keepWithin = [](QRect& rect, const QRect& area) {
+        if (rect.width() > area.width()) rect.setWidth(area.width());
+        if (rect.right() > area.right()) rect.moveRight(area.right());
+        if (rect.left() < area.left()) rect.moveLeft(area.left());
+    };
+    switch (w.kind()) {
+        case WidgetKind::Label: {
+            // A label grows as much as its text needs, from its design place and anchor: a
+            // left-aligned label to the right, a right-aligned one to the left, a centred one
+            // both ways; and it stays inside its frame.
+            if (w.caption().empty()) return r;
+            const QFontMetrics fm = v->fontMetrics();
+            const int need = fm.horizontalAdvance(qs(w.caption())) + 2;
+            if (need > r.width()) {
+                const int grow = need - r.width();
+                if (w.alignment() == kRightJustify)
+                    r.setLeft(r.left() - grow);
+                else if (w.alignment() == kCentred)
+                    r.adjust(-grow / 2, 0, grow - grow / 2, 0);
+                else
+                    r.setRight(r.right() + grow);
+            }
+            if (fm.height() > r.height()) r.setHeight(fm.height());
+            keepWithin(r, bounds);
+            return r;
+        }
+        case WidgetKind::CommandButton: {
+            // A button with a caption grows to show it with the style's margins.
+            if (w.caption().empty()) return r;
+            const int need = v->fontMetrics().horizontalAdvance(qs(w.caption())) + 16;
+            if (need > r.width()) r.setWidth(need);
+            keepWithin(r, bounds);
+            return r;
+        }
+        case WidgetKind::TextBox:
+        case WidgetKind::ComboBox:
+        case WidgetKind::ListBox: {
+            // A box never leaves its frame; a box laid over a picture does not stick out past
+            // the picture's right edge (the dimension it stands for is drawn inside).
+            keepWithin(r, bounds);
+            for (const auto& other : panel.widgets()) {
+                if (other->kind() != WidgetKind::Image || other->container() != frame ||
+                    !other->visible() || other->picture().isEmpty())
+                    continue;
+                const QRect image(px(other->left()), px(other->top()), px(other->width()),
+                                  px(other->height()));
+                const QRect overlap = image.intersected(r);
+                if (overlap.width() * 2 >= r.width() && overlap.height() * 2 >= r.height() &&
+                    r.right() > image.right() && r.width() <= image.width())
+                    r.moveRight(image.right());
+            }
+            return r;
+        }
+        default:
+            return r;
+    }
 }
 
 // Whether a Qt child's visibility, enabled state or place differs from the model's.
@@ -418,6 +655,8 @@ void PanelView::Impl::applyPicture(Widget& w, QWidget* v) {
             const Rendered r = renderPicture(pic, b->devicePixelRatioF());
             b->setIcon(r.image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(r.image)));
         }
+        if (auto* bv = dynamic_cast<ButtonView*>(v))
+            bv->setPictureOnly(!pic.isEmpty() && w.caption().empty());
         applyGeometry(w, v);
         const QSize nominal = resourceSize(pic.name());
         const int side = std::max(8, std::min(v->width(), v->height()) - 6);
@@ -432,10 +671,11 @@ void PanelView::Impl::applyPicture(Widget& w, QWidget* v) {
 void PanelView::Impl::applyTip(Widget& w, QWidget* v) {
     QString tip = qs(w.toolTip());
     if (auto* e = dynamic_cast<ValueEdit*>(v)) {
-        const auto hint = typingHint(w.text());
-        e->setWarning(hint.has_value());
-        if (hint) tip = tip.isEmpty() ? *hint : tip + QLatin1Char('\n') + *hint;
+        const QString hint = hintFor(w);
+        e->setWarning(!hint.isEmpty());
+        if (!hint.isEmpty()) tip = tip.isEmpty() ? hint : tip + QLatin1Char('\n') + hint;
         v->setAccessibleName(qs(w.toolTip()));
+        if (v->hasFocus()) updateHint();
     } else if (w.kind() == WidgetKind::CommandButton) {
         // A screen reader names a picture button by its tooltip, else by its caption.
         v->setAccessibleName(w.toolTip().empty() ? qs(w.caption()) : qs(w.toolTip()));
@@ -576,8 +816,67 @@ void PanelView::Impl::userClick(Widget& w) {
     act(true, [&w] { w.click(); });
 }
 
-void PanelView::Impl::userText(Widget& w, const QString& text) {
-    act(false, [&w, t = text.toStdString()] { w.setText(t); });
+void PanelView::Impl::userText(Widget& w, const QString& text, QString note) {
+    // The box takes the first line of what it is given, with commas as decimal points ("12,5"
+    // typed is 12.5, not the 12 the panel would read); the box then shows what the model holds.
+    const std::string typed = ValueEdit::asTyped(text).toStdString();
+    boxes::TypingScope typing;
+    act(false, [&w, &typed] { w.setText(typed); });
+    if (panelGone()) return;
+    // A box raised by the keystroke shows once the keystroke is done; the hint names it.
+    for (const std::string& prompt : typing.deferred()) {
+        const QString first = qs(prompt).section(QRegularExpression(QStringLiteral("[\\r\\n]")), 0,
+                                                 0, QString::SectionSkipEmpty);
+        if (!first.isEmpty()) note = note.isEmpty() ? first : note + QStringLiteral(" ; ") + first;
+    }
+    if (note.isEmpty())
+        notes.erase(&w);
+    else
+        notes[&w] = note;
+    if (auto it = views.find(&w); it != views.end()) {
+        Mark m(syncing);
+        applyText(w, it->second);
+    }
+    updateHint();
+}
+
+// The hint of a value box: what the panel read when it is not what the text says, and what the
+// last keystroke caused.
+QString PanelView::Impl::hintFor(const Widget& w) const {
+    QString text = boxHint(w.text(), w.toolTip()).value_or(QString());
+    if (auto it = notes.find(&w); it != notes.end()) {
+        if (text.isEmpty()) text = readHint(w.text());
+        text += QStringLiteral(" — ") + it->second;
+    }
+    return text;
+}
+
+// Shows the hint of the focused value box beside it (under it, or above when there is no room),
+// or hides it.
+void PanelView::Impl::updateHint() {
+    QWidget* focus = QApplication::focusWidget();
+    auto it = focus ? models.find(focus) : models.end();
+    const Widget* w =
+        it != models.end() && it->second->kind() == WidgetKind::TextBox ? it->second : nullptr;
+    const QString text = w && focus->isVisible() ? hintFor(*w) : QString();
+    if (text.isEmpty()) {
+        if (hint) hint->hide();
+        return;
+    }
+    if (!hint) {
+        hint = new HintLabel(q);
+        hint->setObjectName(QStringLiteral("oruHint"));
+    }
+    hint->setText(text);
+    hint->adjustSize();
+    const QRect box(focus->mapTo(q, QPoint(0, 0)), focus->size());
+    QPoint at(box.left(), box.bottom() + 2);
+    if (at.y() + hint->height() > q->height()) at.setY(box.top() - hint->height() - 2);
+    at.setX(std::clamp(at.x(), 0, std::max(0, q->width() - hint->width())));
+    at.setY(std::max(0, at.y()));
+    hint->move(at);
+    hint->show();
+    hint->raise();
 }
 
 void PanelView::Impl::userPick(Widget& w, int index) {
@@ -665,8 +964,17 @@ bool PanelView::eventFilter(QObject* watched, QEvent* event) {
     Widget& w = *it->second;
     auto* v = static_cast<QWidget*>(watched);
     switch (event->type()) {
+        case QEvent::FocusIn:
+            QMetaObject::invokeMethod(
+                this, [this] { d_->updateHint(); }, Qt::QueuedConnection);
+            break;
         case QEvent::FocusOut:
-            if (leavesTheBox(static_cast<QFocusEvent*>(event)->reason())) d_->leave(w);
+            if (leavesTheBox(static_cast<QFocusEvent*>(event)->reason())) {
+                d_->notes.erase(&w);
+                d_->leave(w);
+            }
+            QMetaObject::invokeMethod(
+                this, [this] { d_->updateHint(); }, Qt::QueuedConnection);
             break;
         case QEvent::KeyPress:
             if (d_->keyPress(w, v, static_cast<QKeyEvent*>(event))) return true;

@@ -48,7 +48,19 @@ std::optional<QString> typingHint(std::string_view text) {
     bool blank = true;
     for (char c : text)
         if (!ignorable(c)) blank = false;
-    if (blank || readsEntirelyAsNumber(text)) return std::nullopt;
+    if (blank) return std::nullopt;
+    if (readsEntirelyAsNumber(text)) {
+        // Written as a number, but too large for one ("1e400", four hundred nines).
+        try {
+            (void)Val(text);
+            return std::nullopt;
+        } catch (const Error&) {
+        }
+    }
+    return readHint(text);
+}
+
+QString readHint(std::string_view text) {
     QString read;
     try {
         read = QString::fromStdString(FormatNum3(Val(text)));
@@ -56,6 +68,35 @@ std::optional<QString> typingHint(std::string_view text) {
         read = QStringLiteral("dépassement de capacité");
     }
     return QStringLiteral("lu : ") + read;
+}
+
+std::optional<QString> boxHint(std::string_view text, std::string_view toolTip) {
+    bool blank = true;
+    for (char c : text)
+        if (!ignorable(c)) blank = false;
+    if (blank) return QStringLiteral("vide : lu 0");
+    if (auto hint = typingHint(text)) return hint;
+    // A tooltip of the form "label > bound > bound...": the value must exceed every bound.
+    constexpr std::string_view kAbove = " > ";
+    std::size_t at = toolTip.find(kAbove);
+    while (at != std::string_view::npos) {
+        const std::size_t from = at + kAbove.size();
+        const std::size_t next = toolTip.find(kAbove, from);
+        const std::string_view bound =
+            toolTip.substr(from, next == toolTip.npos ? toolTip.npos : next - from);
+        if (readsEntirelyAsNumber(bound)) {
+            try {
+                if (!(Val(text) > Val(bound)))
+                    return QStringLiteral("doit être > ") +
+                           QString::fromUtf8(bound.data(), qsizetype(bound.size())).trimmed();
+            } catch (const Error&) {
+                // An overflowing text has had its hint above; a bound that overflows bounds
+                // nothing.
+            }
+        }
+        at = next;
+    }
+    return std::nullopt;
 }
 
 }  // namespace oru::qt

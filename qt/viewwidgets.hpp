@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <functional>
+#include <utility>
+#include <vector>
 
 // The Qt widgets that stand for the model's kinds. Those the user works with know why Qt is
 // changing them: the view feeds a change made by the user (or written by code through Qt's own
@@ -67,26 +69,53 @@ public:
     explicit ButtonView(QWidget* parent = nullptr);
     // Run before each paint: a caption written into the button by code is put back.
     std::function<void()> beforePaint;
-
-protected:
-    bool event(QEvent* e) override;
-    void paintEvent(QPaintEvent* event) override;
-};
-
-// A value box. While its text does not read entirely as a number it draws a discreet warning
-// outline (the tooltip then tells what the panel read).
-class ValueEdit : public QLineEdit, public Interaction {
-public:
-    explicit ValueEdit(QWidget* parent = nullptr);
-    void setWarning(bool on);
-    bool warning() const { return warning_; }
+    // A button that shows a picture and no caption: a light tile and a visible focus ring.
+    void setPictureOnly(bool on);
 
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool pictureOnly_ = false;
+};
+
+// A value box. The decimal comma a machinist types or pastes becomes the decimal point (the
+// panels read "12,5" as 12), and a pasted text keeps its first line only. While its text does
+// not read as the number the user means it draws a warning outline (the view then shows what
+// the panel read).
+class ValueEdit : public QLineEdit, public Interaction {
+public:
+    explicit ValueEdit(QWidget* parent = nullptr);
+    void setWarning(bool on);
+    bool warning() const { return warning_; }
+
+    // A text as the box takes it from the user: its first line, commas as decimal points.
+    static QString asTyped(QString text);
+    // What the last paste left out ("première ligne seulement"), once; empty otherwise.
+    QString takeNote() { return std::exchange(note_, QString()); }
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void pasteFrom(int clipboardMode);
     bool warning_ = false;
+    QString note_;
+};
+
+// The inline hint of a value box: what the panel read from it, shown beside the box without
+// hovering while the box has the focus.
+class HintLabel : public QLabel {
+public:
+    explicit HintLabel(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A combo box: shows the panel's text also when it is none of the items (a pitch written by the
@@ -100,14 +129,25 @@ protected:
     bool event(QEvent* e) override;
 };
 
-// A list box with single selection.
+// A list box with single selection. Items whose text holds tabs are laid out in columns as wide
+// as their widest cell (the thread list: designation, pitch, diameter range), so that the list
+// needs no horizontal scroll bar where the columns fit.
 class ListView : public QListWidget, public Interaction {
 public:
     explicit ListView(QWidget* parent = nullptr);
+    ~ListView() override;
+    // Where each column starts, in pixels from the item's text start.
+    const std::vector<int>& columns() const { return columns_; }
+    // Shows `row` in the middle of the list without making it current.
+    void reveal(int row);
 
 protected:
     bool event(QEvent* e) override;
     bool viewportEvent(QEvent* e) override;
+
+private:
+    void measureColumns();
+    std::vector<int> columns_;
 };
 
 // A label. Labels show what the model holds: a text written into one by code is put back when

@@ -36,19 +36,8 @@ void check(const qt::PanelView& view, std::vector<std::string>& out) {
             say(w, "visible", v->isHidden() ? "hidden" : "shown", w.visible() ? "shown" : "hidden");
         if (v->testAttribute(Qt::WA_ForceDisabled) == w.enabled())
             say(w, "enabled", v->isEnabled() ? "on" : "off", w.enabled() ? "on" : "off");
-        if (w.kind() != WidgetKind::Line && w.kind() != WidgetKind::Label) {
-            const QRect r(px(w.left()), px(w.top()), px(w.width()), px(w.height()));
-            if (v->geometry() != r) {
-                auto text = [](QRect g) {
-                    return QStringLiteral("%1,%2 %3x%4")
-                        .arg(g.x())
-                        .arg(g.y())
-                        .arg(g.width())
-                        .arg(g.height());
-                };
-                say(w, "geometry", text(v->geometry()), text(r));
-            }
-        }
+        if (const std::string where = PlaceProblem(w, *v); !where.empty())
+            out.push_back(w.panel().className() + "." + w.fullName() + " " + where);
         switch (w.kind()) {
             case WidgetKind::TextBox:
                 if (auto* e = qobject_cast<const QLineEdit*>(v); e->text() != qs(w.text()))
@@ -105,6 +94,10 @@ void check(const qt::PanelView& view, std::vector<std::string>& out) {
     }
 }
 
+QString rectText(QRect g) {
+    return QStringLiteral("%1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+}
+
 template <class T>
 std::string show(T v) {
     std::ostringstream out;
@@ -113,6 +106,63 @@ std::string show(T v) {
 }
 
 }  // namespace
+
+std::string PlaceProblem(const Widget& w, const QWidget& v) {
+    const QRect design(px(w.left()), px(w.top()), px(w.width()), px(w.height()));
+    const QRect at = v.geometry();
+    const QWidget* parent = v.parentWidget();
+    const QRect frame = parent ? QRect(QPoint(0, 0), parent->size()) : at;
+    const bool inside = frame.contains(at);
+    auto problem = [&](const char* what) {
+        return std::string(what) + ": shows " + rectText(at).toStdString() + ", model holds " +
+               rectText(design).toStdString();
+    };
+    // A widget the panel places wholly outside its frame is hidden by it, wherever it is.
+    if (!design.intersects(frame) && !at.intersects(frame)) return {};
+    switch (w.kind()) {
+        case WidgetKind::Line:
+            return {};
+        case WidgetKind::Label: {
+            // Grown for its text from its design place and anchor, inside its frame.
+            if (at.width() < design.width() || at.height() < design.height() ||
+                at.y() != design.y())
+                return problem("label place");
+            const bool clamped = at.left() == 0 || at.right() == frame.right();
+            const bool anchored = w.alignment() == kRightJustify ? at.right() == design.right()
+                                  : w.alignment() == kCentred
+                                      ? std::abs(at.center().x() - design.center().x()) <= 1
+                                      : at.left() == design.left();
+            if (!anchored && !clamped) return problem("label anchor");
+            if (!inside && design.width() <= frame.width() && frame.contains(design))
+                return problem("label leaves its frame");
+            return {};
+        }
+        case WidgetKind::CommandButton:
+            if (at.height() != design.height() || at.y() != design.y() ||
+                at.width() < design.width())
+                return problem("button place");
+            if (at.left() != design.left() && !(inside && at.right() == frame.right()))
+                return problem("button anchor");
+            return {};
+        case WidgetKind::TextBox:
+        case WidgetKind::ComboBox:
+        case WidgetKind::ListBox:
+            // Kept inside its frame (and inside a picture it lies on) by moving it left, or
+            // narrowed to its frame's width when it is wider.
+            if (design.width() > frame.width()) {
+                if (at != QRect(0, design.y(), frame.width(), design.height()))
+                    return problem("box place");
+                return {};
+            }
+            if (at.size() != design.size() || at.y() != design.y() || at.x() > design.x() ||
+                at.x() < design.x() - design.width())
+                return problem("box place");
+            if (at.x() != design.x() && !inside) return problem("box leaves its frame");
+            return {};
+        default:
+            return at == design ? std::string() : problem("geometry");
+    }
+}
 
 std::vector<std::string> Disagreements(const qt::PanelView& view) {
     std::vector<std::string> out;

@@ -17,6 +17,10 @@ namespace oru::test {
 // visibility, enabled state, place, texts, items, current item and selection, pictures. Empty
 // when the screen shows what the model holds.
 std::vector<std::string> Disagreements(const qt::PanelView& view);
+// What is wrong with where a Qt child is, against its model widget: exact for most kinds; a label
+// grown for its text from its design anchor, a button grown for its caption, a box moved left
+// to stay inside its frame or the picture it lies on. Empty when the place is right.
+std::string PlaceProblem(const Widget& w, const QWidget& v);
 
 // Every value the host reads back, rendered as text ("GetPas=2.5"). Getters that fail show their
 // box, which is part of what the panel does.
