@@ -189,6 +189,7 @@ struct PanelView::Impl {
     QRect geometryOf(const Widget& w) const;
     bool outOfPlace(const Widget& w, const QWidget* v) const;
     void applyGeometry(Widget& w, QWidget* v);
+    void fitFont(const Widget& w, QWidget* v, int room);
     void applyPicture(Widget& w, QWidget* v);
     void applyTip(Widget& w, QWidget* v);
     void applyText(Widget& w, QWidget* v);
@@ -574,7 +575,7 @@ QRect PanelView::Impl::geometryOf(const Widget& w) const {
             // left-aligned label to the right, a right-aligned one to the left, a centred one
             // both ways; and it stays inside its frame.
             if (w.caption().empty()) return r;
-            const QFontMetrics fm = v->fontMetrics();
+            const QFontMetrics fm(q->font());
             const int need = fm.horizontalAdvance(qs(w.caption())) + 2;
             if (need > r.width()) {
                 const int grow = need - r.width();
@@ -592,7 +593,7 @@ QRect PanelView::Impl::geometryOf(const Widget& w) const {
         case WidgetKind::CommandButton: {
             // A button with a caption grows to show it with the style's margins.
             if (w.caption().empty()) return r;
-            const int need = v->fontMetrics().horizontalAdvance(qs(w.caption())) + 16;
+            const int need = QFontMetrics(q->font()).horizontalAdvance(qs(w.caption())) + 16;
             if (need > r.width()) r.setWidth(need);
             keepWithin(r, bounds);
             return r;
@@ -629,6 +630,7 @@ bool PanelView::Impl::outOfPlace(const Widget& w, const QWidget* v) const {
 
 void PanelView::Impl::applyGeometry(Widget& w, QWidget* v) {
     const QRect r = geometryOf(w);
+    if (w.kind() == WidgetKind::Label) fitFont(w, v, r.width());
     if (v->geometry() != r) {
         v->setGeometry(r);
         if (auto* b = qobject_cast<QPushButton*>(v)) {
@@ -639,6 +641,24 @@ void PanelView::Impl::applyGeometry(Widget& w, QWidget* v) {
         }
         scheduleTabOrder();
     }
+}
+
+// A label that cannot grow enough (its frame or the panel ends) takes a slightly smaller font,
+// down to 9 pixels, rather than cut its text; one that fits keeps the panel's font.
+void PanelView::Impl::fitFont(const Widget& w, QWidget* v, int room) {
+    const QString text = qs(w.caption());
+    QFont font = q->font();
+    const bool fits = QFontMetrics(font).horizontalAdvance(text) + 2 <= room;
+    if (fits) {
+        if (v->testAttribute(Qt::WA_SetFont)) v->setFont(QFont());
+        return;
+    }
+    const int base = font.pixelSize() > 0 ? font.pixelSize() : 12;
+    for (int size = base - 1; size >= 9; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) + 2 <= room || size == 9) break;
+    }
+    if (v->font() != font) v->setFont(font);
 }
 
 void PanelView::Impl::applyPicture(Widget& w, QWidget* v) {
@@ -1011,6 +1031,12 @@ bool PanelView::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void PanelView::changeEvent(QEvent* event) {
+    // Another font (the host's, a larger one): labels and captions are measured again.
+    if (event->type() == QEvent::FontChange) d_->schedulePlacement();
+    QWidget::changeEvent(event);
 }
 
 void PanelView::paintEvent(QPaintEvent*) {

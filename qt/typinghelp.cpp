@@ -78,23 +78,34 @@ std::optional<QString> boxHint(std::string_view text, std::string_view toolTip) 
     if (auto hint = typingHint(text)) return hint;
     // A tooltip of the form "label > bound > bound...": the value must exceed every bound.
     constexpr std::string_view kAbove = " > ";
-    std::size_t at = toolTip.find(kAbove);
-    while (at != std::string_view::npos) {
+    std::optional<double> highest;
+    std::string_view highestText;
+    for (std::size_t at = toolTip.find(kAbove); at != std::string_view::npos;) {
         const std::size_t from = at + kAbove.size();
         const std::size_t next = toolTip.find(kAbove, from);
         const std::string_view bound =
             toolTip.substr(from, next == toolTip.npos ? toolTip.npos : next - from);
         if (readsEntirelyAsNumber(bound)) {
             try {
-                if (!(Val(text) > Val(bound)))
-                    return QStringLiteral("doit être > ") +
-                           QString::fromUtf8(bound.data(), qsizetype(bound.size())).trimmed();
+                const double b = Val(bound);
+                if (!highest || b > *highest) {
+                    highest = b;
+                    highestText = bound;
+                }
             } catch (const Error&) {
-                // An overflowing text has had its hint above; a bound that overflows bounds
-                // nothing.
+                // A bound too large for a number bounds nothing.
             }
         }
         at = next;
+    }
+    if (highest) {
+        try {
+            if (!(Val(text) > *highest))
+                return QStringLiteral("doit être > ") +
+                       QString::fromUtf8(highestText.data(), qsizetype(highestText.size()))
+                           .trimmed();
+        } catch (const Error&) {
+        }
     }
     return std::nullopt;
 }

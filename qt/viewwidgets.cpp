@@ -304,6 +304,8 @@ void HintLabel::paintEvent(QPaintEvent* event) {
 void ValueEdit::setWarning(bool on) {
     if (warning_ == on) return;
     warning_ = on;
+    // Also a dynamic property, for a host's style sheet ([oruWarning="true"]) and for tests.
+    setProperty("oruWarning", on);
     update();
 }
 

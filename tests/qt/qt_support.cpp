@@ -264,7 +264,6 @@ void SetUpMilling(OperFraisage& panel, std::int16_t typoper) {
     panel.debouchant = false;
     panel.AttrImage = 0;
     panel.ExtBrut = 1;
-    panel.sZmaxi = "0";
     const bool hole = typoper >= 30;
     panel.SetPasses("FR10", {50, 2, 3, 0.5, 0.2, 0.3, hole ? 8.5 : 10, 1, 10, 12, 10});
     panel.SetApproche(1);

@@ -1,0 +1,350 @@
+// The panels as a machinist uses them: forgiving typing (the decimal comma, pasted text), what
+// the panel read shown beside the box, no box in the middle of a word, labels and captions that
+// fit their text, labels readable over the sketches whatever the palette, the thread list.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+
+#include "oru/codes.hpp"
+#include "oru/qt/panelview.hpp"
+#include "qt_support.hpp"
+
+namespace oru::test {
+namespace {
+
+using qt::PanelView;
+
+template <class T = QWidget>
+T* child(const QWidget& view, const char* name) {
+    T* w = view.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+// The inline hint shown for the focused box, or "" when none is shown.
+QString shownHint(const PanelView& view) {
+    auto* hint = view.findChild<QLabel*>(QStringLiteral("oruHint"));
+    return hint && hint->isVisible() ? hint->text() : QString();
+}
+
+class Typing : public ::testing::Test {
+protected:
+    Host host;
+    SampleData data;
+};
+
+TEST_F(Typing, TheDecimalCommaIsAPointInMillingAndTurningBoxes) {
+    OperFraisage milling(host);
+    PanelView millingView(milling);
+    millingView.show();
+    SetUpMilling(milling, milling::kPocket);
+    auto* pass = child<QLineEdit>(millingView, "tbVal(2)");
+    pass->setFocus();
+    pass->selectAll();
+    QTest::keyClicks(pass, "1,5");
+    EXPECT_EQ(milling.widget("tbVal", 2).text(), "1.5");
+    EXPECT_EQ(milling.GetPasse(), 1.5);
+    EXPECT_EQ(pass->text(), "1.5");
+    EXPECT_EQ(shownHint(millingView), "");
+
+    OperTournage turning(host);
+    PanelView turningView(turning);
+    turningView.show();
+    SetUpTurning(turning, data, turning::kLongTurning);
+    auto* box = child<QLineEdit>(turningView, "tbPara(2)");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "12,5");
+    EXPECT_EQ(turning.GetPasseZ(), 12.5);
+    // Pasted, and written by code, the same.
+    box->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("2,25"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(turning.GetPasseZ(), 2.25);
+    box->setText(QStringLiteral("0,75"));
+    EXPECT_EQ(turning.GetPasseZ(), 0.75);
+    EXPECT_EQ(box->text(), "0.75");
+    // The model's own reading is unchanged: text written into it reads "12,5" as 12.
+    EXPECT_EQ(Val("12,5"), 12);
+    EXPECT_EQ(Disagreements(turningView), std::vector<std::string>{});
+}
+
+TEST_F(Typing, TheHintSaysWhatThePanelReadBesideTheBox) {
+    OperFraisage milling(host);
+    PanelView view(milling);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    SetUpMilling(milling, milling::kPocket);
+    auto* pass = child<QLineEdit>(view, "tbVal(2)");
+    pass->setFocus();
+    QApplication::processEvents();
+
+    const struct {
+        const char* typed;
+        const char* hint;
+    } cases[] = {
+        {"abc", "lu : 0"},
+        {"0x10", "lu : 0"},
+        {"12.5abc", "lu : 12.5"},
+        {"", "vide : lu 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        pass->selectAll();
+        QTest::keyClick(pass, Qt::Key_Delete);
+        QTest::keyClicks(pass, QString::fromLatin1(c.typed));
+        QApplication::processEvents();
+        EXPECT_EQ(shownHint(view), QString::fromUtf8(c.hint));
+        EXPECT_TRUE(pass->property("oruWarning").toBool());
+    }
+    // Beside the box, inside the panel, above every other widget.
+    auto* hint = view.findChild<QLabel*>(QStringLiteral("oruHint"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(view.rect().contains(hint->geometry()));
+    EXPECT_LE(std::abs(hint->y() - (pass->mapTo(&view, QPoint(0, pass->height())).y())), 4);
+
+    // A pasted "5⏎6" keeps its first line, and says so.
+    pass->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("5\n6"));
+    QTest::keyClick(pass, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(milling.widget("tbVal", 2).text(), "5");
+    EXPECT_EQ(shownHint(view), QStringLiteral("lu : 5 — première ligne seulement"));
+
+    // A fine value: no hint, no outline.
+    pass->selectAll();
+    QTest::keyClicks(pass, "2.5");
+    QApplication::processEvents();
+    EXPECT_EQ(shownHint(view), "");
+    EXPECT_FALSE(pass->property("oruWarning").toBool());
+
+    // The safety Z under a tooltip that forbids it.
+    milling.sZmaxi = "25";
+    SetUpMilling(milling, milling::kPocket);
+    auto* safety = child<QLineEdit>(view, "tbVal(0)");
+    safety->setFocus();
+    safety->selectAll();
+    QTest::keyClicks(safety, "-5");
+    QApplication::processEvents();
+    EXPECT_EQ(shownHint(view), "doit être > 25");
+    // Leaving the box hides the hint; the outline stays.
+    pass->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(shownHint(view), "");
+    EXPECT_TRUE(safety->property("oruWarning").toBool());
+}
+
+TEST_F(Typing, AnOverflowShowsItsBoxOnceTheKeystrokeIsDone) {
+    OperFraisage milling(host);
+    PanelView view(milling);
+    qt::installMessageBoxes(host, &view);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    SetUpMilling(milling, milling::kPocket);
+    auto* pass = child<QLineEdit>(view, "tbVal(2)");
+    pass->setFocus();
+    pass->selectAll();
+    QTest::keyClicks(pass, "1e40");
+    // The keystroke that overflows: the panel shows its box, but not inside the keystroke.
+    QString seen;
+    bool boxDuringKeystroke = false;
+    // Closes the box as soon as it shows, after noting what it says.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = box->windowTitle() + " / " + box->text();
+            box->accept();
+        }
+    });
+    closer.start(5);
+    const auto before = host.messages().size();
+    QTest::keyClick(pass, Qt::Key_0);
+    boxDuringKeystroke = QApplication::activeModalWidget() != nullptr;
+    EXPECT_FALSE(boxDuringKeystroke);
+    EXPECT_EQ(host.messages().size(), before + 1);  // recorded at once
+    EXPECT_EQ(pass->text(), "1e400");
+    EXPECT_EQ(shownHint(view), QStringLiteral("lu : dépassement de capacité — Calcul des passes"));
+    QTRY_COMPARE_WITH_TIMEOUT(seen, QStringLiteral("ERREUR ORUCtrl / Calcul des passes"), 5000);
+    EXPECT_EQ(seen, "ERREUR ORUCtrl / Calcul des passes");
+    host.setMessageHandler(nullptr);
+}
+
+// Every visible label and captioned button of every operation of both panels shows its whole
+// text (at the scale the test runs at: the test runs at 1x and again at 2x).
+TEST_F(Typing, EveryLabelAndCaptionFitsItsWidget) {
+    auto check = [](const PanelView& view, const std::string& scenario) {
+        for (const auto& up : view.panel().widgets()) {
+            const Widget& w = *up;
+            const QWidget* v = view.viewOf(w);
+            if (!v || !v->isVisibleTo(&view)) continue;
+            QString text;
+            int room = v->width();
+            if (w.kind() == WidgetKind::Label) {
+                text = QString::fromStdString(w.caption());
+            } else if (w.kind() == WidgetKind::CommandButton && !w.caption().empty()) {
+                text = QString::fromStdString(w.caption());
+                room -= 8;  // the button's frame and some air
+            } else {
+                continue;
+            }
+            if (text.isEmpty()) continue;
+            const QFontMetrics fm = v->fontMetrics();
+            EXPECT_LE(fm.horizontalAdvance(text), room)
+                << scenario << ": " << w.fullName() << " \"" << w.caption() << "\"";
+            EXPECT_LE(fm.height(), v->height()) << scenario << ": " << w.fullName();
+            // Inside the panel: nothing cut at its edges.
+            const QRect at(v->mapTo(&view, QPoint(0, 0)), v->size());
+            EXPECT_TRUE(view.rect().contains(at)) << scenario << ": " << w.fullName();
+        }
+    };
+    {
+        OperTournage turning(host);
+        PanelView view(turning);
+        view.show();
+        for (std::int16_t op : {100, 101, 102, 103, 104, 105, 110, 111, 112, 113, 120, 121,
+                                122, 123, 124, 130, 140, 141, 142, 143, 150, 170, 180})
+            for (const char* profil : {"E", "I", "F"}) {
+                SetUpTurning(turning, data, op, profil);
+                QApplication::processEvents();
+                check(view, "turning " + std::to_string(op) + profil);
+            }
+        SetUpThreading(turning, data);
+        QTest::mouseClick(child<QPushButton>(view, "bFiletage"), Qt::LeftButton);
+        QApplication::processEvents();
+        check(view, "threading details");
+    }
+    {
+        OperFraisage milling(host);
+        PanelView view(milling);
+        view.show();
+        for (std::int16_t t :
+             {10, 11, 12, 15, 16, 20, 21, 22, 23, 25, 30, 31, 40, 41, 42, 43, 44,
+              45, 51, 55, 60, 61, 62, 64, 65, 70, 71, 72, 73, 74, 75, 80, 84, 85}) {
+            SetUpMilling(milling, t);
+            QApplication::processEvents();
+            check(view, "milling " + std::to_string(t));
+        }
+    }
+    {
+        Avalant avalant(host);
+        SensRot sensRot(host);
+        Arrosage arrosage(host);
+        PanelView a(avalant), s(sensRot), c(arrosage);
+        for (std::int16_t v : {1, 0}) {
+            avalant.SetAvalant(v);
+            QApplication::processEvents();
+            check(a, "avalant");
+        }
+        for (std::int16_t config : {0, 1, 2, 3})
+            for (std::int16_t dir : {-1, 0, 1}) {
+                sensRot.SetSensRot(dir, config);
+                QApplication::processEvents();
+                check(s, "sensrot");
+            }
+        for (std::int16_t v : {0, 1, 2, 3}) {
+            arrosage.SetArrosage(v);
+            QApplication::processEvents();
+            check(c, "arrosage");
+        }
+    }
+}
+
+// With a dark palette, a label drawn over a sketch keeps the sketch's contrast: its text
+// colour differs clearly from the picture under it.
+TEST_F(Typing, LabelsOverPicturesStayReadableWithADarkPalette) {
+    const QPalette saved = QApplication::palette();
+    const QString savedStyle = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    QApplication::setPalette(dark);
+
+    OperTournage turning(host);
+    PanelView view(turning);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    int checked = 0;
+    for (std::int16_t op : {101, 102, 110, 130, 141}) {
+        SetUpTurning(turning, data, op);
+        QApplication::processEvents();
+        const QImage shot = view.grab().toImage();
+        // ORU_TEST_SHOTS=folder keeps the pictures, to look at them.
+        if (const QString dir = qEnvironmentVariable("ORU_TEST_SHOTS"); !dir.isEmpty())
+            shot.save(dir + QStringLiteral("/dark-%1.png").arg(op));
+        for (const auto& up : turning.widgets()) {
+            if (up->kind() != WidgetKind::Label || up->caption().empty()) continue;
+            auto* l = qobject_cast<QLabel*>(view.viewOf(*up));
+            if (!l || !l->isVisible() || !l->property("oruOverPicture").toBool()) continue;
+            // The most common colour under the label's text is the picture; the text must
+            // stand out from it.
+            const int textWidth = l->fontMetrics().horizontalAdvance(l->text());
+            QRect at(l->mapTo(&view, QPoint(0, 0)), QSize(textWidth, l->height()));
+            if (up->alignment() == kRightJustify) at.moveLeft(at.left() + l->width() - textWidth);
+            if (up->alignment() == kCentred) at.moveLeft(at.left() + (l->width() - textWidth) / 2);
+            std::map<QRgb, int> count;
+            for (int y = at.top(); y <= at.bottom(); ++y)
+                for (int x = at.left(); x <= at.right(); ++x)
+                    ++count[shot.pixel(QPoint(x, y) * shot.devicePixelRatio())];
+            const QRgb background =
+                std::max_element(count.begin(), count.end(), [](auto& a, auto& b) {
+                    return a.second < b.second;
+                })->first;
+            const QColor text = l->palette().color(QPalette::WindowText);
+            const double contrast = std::abs(QColor(background).lightnessF() - text.lightnessF());
+            EXPECT_GT(contrast, 0.5) << op << " " << up->fullName();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 5);
+    // Picture buttons keep a light tile.
+    auto* approach = child<QPushButton>(view, "bAppro(0)");
+    EXPECT_GT(approach->palette().color(QPalette::Button).lightnessF(), 0.8);
+    QApplication::setPalette(saved);
+    QApplication::setStyle(savedStyle);
+}
+
+TEST_F(Typing, TheThreadListOpensOnTheThreadAndNeedsNoSideScroll) {
+    OperTournage turning(host);
+    PanelView view(turning);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    SetUpThreading(turning, data);  // M20 x 2.5
+    QTest::mouseClick(child<QPushButton>(view, "bFiletage"), Qt::LeftButton);
+    QApplication::processEvents();
+    auto* list = child<QListWidget>(view, "lPasFilet");
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    int m20 = -1;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().startsWith(QStringLiteral("M20x2.5\t"))) m20 = i;
+    ASSERT_GE(m20, 0);
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(m20))));
+    EXPECT_EQ(turning.widget("lPasFilet").listIndex(), -1);  // shown, not picked
+    // Focus on the selected approach button shows.
+    auto* approach = child<QPushButton>(view, "bAppro(0)");
+    approach->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    const QImage focused = approach->grab().toImage();
+    view.setFocus();
+    child<QWidget>(view, "tbPara(1)")->setFocus();
+    QApplication::processEvents();
+    EXPECT_NE(approach->grab().toImage(), focused);
+}
+
+}  // namespace
+}  // namespace oru::test
