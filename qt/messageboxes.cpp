@@ -6,6 +6,7 @@
 #include "deferredboxes.hpp"
 #include "oru/host.hpp"
 #include "oru/qt/panelview.hpp"
+#include "oru/qt/translations.hpp"
 
 namespace oru::qt {
 namespace boxes {
@@ -60,9 +61,11 @@ void installMessageBoxes(Host& host, QWidget* parent) {
                 icon = QMessageBox::Critical;
             else if (m.style == kStyleExclamation)
                 icon = QMessageBox::Warning;
-            QString prompt = QString::fromStdString(m.prompt);
+            // The panel's texts in the application's language; the host still records them
+            // in French.
+            QString prompt = translatedText("Messages", m.prompt);
             prompt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            QMessageBox box(icon, QString::fromStdString(m.title), prompt, QMessageBox::Ok,
+            QMessageBox box(icon, translatedText("Messages", m.title), prompt, QMessageBox::Ok,
                             owner.data());
             box.setTextFormat(Qt::PlainText);
             box.exec();

@@ -27,6 +27,7 @@
 #include "oru/numbers.hpp"
 #include "oru/panel.hpp"
 #include "oru/qt/artwork.hpp"
+#include "oru/qt/translations.hpp"
 #include "oru/widget.hpp"
 #include "picturecache.hpp"
 #include "typinghelp.hpp"
@@ -169,6 +170,10 @@ struct PanelView::Impl {
 
     Impl(PanelView* view, Panel& p) : q(view), panel(p) {}
 
+    // A text of the panel as the screen shows it, in the application's language.
+    QString shown(const std::string& text) const { return translatedText(panel.className(), text); }
+    void retranslate();
+
     // Whether the panel is still there. It must outlive the view, but a host that gets the order
     // wrong gets a view that ignores everything rather than a crash.
     bool panelGone() const { return !observer.active(); }
@@ -289,7 +294,7 @@ void PanelView::Impl::connectInteraction(Widget& w, QWidget* v) {
         });
         b->settle = [this, model] { reconcile(*model); };
         b->beforePaint = [this, model, b] {
-            if (syncing == 0 && !panelGone() && b->text() != qs(model->caption()))
+            if (syncing == 0 && !panelGone() && b->text() != shown(model->caption()))
                 reconcile(*model);
         };
     } else if (auto* e = dynamic_cast<ValueEdit*>(v)) {
@@ -347,7 +352,7 @@ void PanelView::Impl::connectInteraction(Widget& w, QWidget* v) {
         l->settle = [this, model] { reconcile(*model); };
     } else if (auto* label = dynamic_cast<CaptionLabel*>(v)) {
         label->beforePaint = [this, model, label] {
-            if (syncing == 0 && !panelGone() && label->text() != qs(model->caption()))
+            if (syncing == 0 && !panelGone() && label->text() != shown(model->caption()))
                 reconcile(*model);
         };
     }
@@ -384,11 +389,11 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
             break;
         case Property::Caption:
             if (auto* b = qobject_cast<QPushButton*>(v)) {
-                if (b->text() != qs(w.caption())) b->setText(qs(w.caption()));
+                if (b->text() != shown(w.caption())) b->setText(shown(w.caption()));
                 applyTip(w, v);
                 applyGeometry(w, v);
             } else if (auto* l = qobject_cast<QLabel*>(v); l && w.kind() == WidgetKind::Label) {
-                if (l->text() != qs(w.caption())) l->setText(qs(w.caption()));
+                if (l->text() != shown(w.caption())) l->setText(shown(w.caption()));
                 applyGeometry(w, v);
                 scheduleContrast();
             }
@@ -435,6 +440,20 @@ void PanelView::Impl::scheduleReveal() {
                 l->reveal(threadRowOf(panel, *up));
         }
     });
+}
+
+void PanelView::Impl::retranslate() {
+    for (const auto& up : panel.widgets()) {
+        Widget& w = *up;
+        auto it = views.find(&w);
+        if (it == views.end()) continue;
+        for (Property p : {Property::Caption, Property::ToolTip, Property::List, Property::Text})
+            refresh(w, p);
+        Mark m(syncing);
+        applyListIndex(w, it->second);
+    }
+    updateHint();
+    schedulePlacement();
 }
 
 // Places every widget again (the boxes over a picture follow it) and sets the labels' colours
@@ -528,12 +547,12 @@ void PanelView::Impl::reconcile(Widget& w) {
     applyGeometry(w, v);
     switch (w.kind()) {
         case WidgetKind::CommandButton:
-            if (auto* b = qobject_cast<QPushButton*>(v); b && b->text() != qs(w.caption()))
-                b->setText(qs(w.caption()));
+            if (auto* b = qobject_cast<QPushButton*>(v); b && b->text() != shown(w.caption()))
+                b->setText(shown(w.caption()));
             break;
         case WidgetKind::Label:
-            if (auto* l = qobject_cast<QLabel*>(v); l && l->text() != qs(w.caption()))
-                l->setText(qs(w.caption()));
+            if (auto* l = qobject_cast<QLabel*>(v); l && l->text() != shown(w.caption()))
+                l->setText(shown(w.caption()));
             break;
         case WidgetKind::TextBox:
             applyText(w, v);
@@ -576,7 +595,7 @@ QRect PanelView::Impl::geometryOf(const Widget& w) const {
             // both ways; and it stays inside its frame.
             if (w.caption().empty()) return r;
             const QFontMetrics fm(q->font());
-            const int need = fm.horizontalAdvance(qs(w.caption())) + 2;
+            const int need = fm.horizontalAdvance(shown(w.caption())) + 2;
             if (need > r.width()) {
                 const int grow = need - r.width();
                 if (w.alignment() == kRightJustify)
@@ -593,7 +612,7 @@ QRect PanelView::Impl::geometryOf(const Widget& w) const {
         case WidgetKind::CommandButton: {
             // A button with a caption grows to show it with the style's margins.
             if (w.caption().empty()) return r;
-            const int need = QFontMetrics(q->font()).horizontalAdvance(qs(w.caption())) + 16;
+            const int need = QFontMetrics(q->font()).horizontalAdvance(shown(w.caption())) + 16;
             if (need > r.width()) r.setWidth(need);
             keepWithin(r, bounds);
             return r;
@@ -646,7 +665,7 @@ void PanelView::Impl::applyGeometry(Widget& w, QWidget* v) {
 // A label that cannot grow enough (its frame or the panel ends) takes a slightly smaller font,
 // down to 9 pixels, rather than cut its text; one that fits keeps the panel's font.
 void PanelView::Impl::fitFont(const Widget& w, QWidget* v, int room) {
-    const QString text = qs(w.caption());
+    const QString text = shown(w.caption());
     QFont font = q->font();
     const bool fits = QFontMetrics(font).horizontalAdvance(text) + 2 <= room;
     if (fits) {
@@ -689,24 +708,25 @@ void PanelView::Impl::applyPicture(Widget& w, QWidget* v) {
 }
 
 void PanelView::Impl::applyTip(Widget& w, QWidget* v) {
-    QString tip = qs(w.toolTip());
+    QString tip = shown(w.toolTip());
     if (auto* e = dynamic_cast<ValueEdit*>(v)) {
         const QString hint = hintFor(w);
         e->setWarning(!hint.isEmpty());
         if (!hint.isEmpty()) tip = tip.isEmpty() ? hint : tip + QLatin1Char('\n') + hint;
-        v->setAccessibleName(qs(w.toolTip()));
+        v->setAccessibleName(shown(w.toolTip()));
         if (v->hasFocus()) updateHint();
     } else if (w.kind() == WidgetKind::CommandButton) {
         // A screen reader names a picture button by its tooltip, else by its caption.
-        v->setAccessibleName(w.toolTip().empty() ? qs(w.caption()) : qs(w.toolTip()));
+        v->setAccessibleName(w.toolTip().empty() ? shown(w.caption()) : shown(w.toolTip()));
     } else if (!w.toolTip().empty()) {
-        v->setAccessibleName(qs(w.toolTip()));
+        v->setAccessibleName(shown(w.toolTip()));
     }
     v->setToolTip(tip);
 }
 
 void PanelView::Impl::applyText(Widget& w, QWidget* v) {
-    const QString text = qs(w.text());
+    // A box shows its value as it is; a combo box's text is one of its items, or a value.
+    const QString text = w.kind() == WidgetKind::ComboBox ? shown(w.text()) : qs(w.text());
     if (auto* e = qobject_cast<QLineEdit*>(v)) {
         if (e->text() != text) {
             const int pos = e->cursorPosition();
@@ -727,26 +747,26 @@ void PanelView::Impl::applyList(Widget& w, QWidget* v, bool appended) {
     auto same = [&](auto* box, auto text) {
         if (box->count() != n) return false;
         for (int i = 0; i < n; ++i)
-            if (text(box, i) != qs(w.list(i))) return false;
+            if (text(box, i) != shown(w.list(i))) return false;
         return true;
     };
     if (auto* c = qobject_cast<QComboBox*>(v)) {
         auto text = [](QComboBox* b, int i) { return b->itemText(i); };
         if (appended && n > 0 && c->count() == n - 1) {
-            c->addItem(qs(w.list(n - 1)));
+            c->addItem(shown(w.list(n - 1)));
         } else if (!same(c, text)) {
             c->clear();
             for (int i = 0; i < n; ++i)
-                c->addItem(qs(w.list(i)));
+                c->addItem(shown(w.list(i)));
         }
     } else if (auto* l = qobject_cast<QListWidget*>(v)) {
         auto text = [](QListWidget* b, int i) { return b->item(i)->text(); };
         if (appended && n > 0 && l->count() == n - 1) {
-            l->addItem(qs(w.list(n - 1)));
+            l->addItem(shown(w.list(n - 1)));
         } else if (!same(l, text)) {
             l->clear();
             for (int i = 0; i < n; ++i)
-                l->addItem(qs(w.list(i)));
+                l->addItem(shown(w.list(i)));
         }
     }
 }
@@ -760,7 +780,7 @@ void PanelView::Impl::applyListIndex(Widget& w, QWidget* v) {
         if (c->currentIndex() != i) c->setCurrentIndex(i);
         // A combo's text and its index are two things in the model: the text may be none of
         // the items, or another item than the current one.
-        const QString text = qs(w.text());
+        const QString text = shown(w.text());
         if (c->currentText() != text) c->setEditText(text);
     } else if (auto* l = qobject_cast<QListWidget*>(v)) {
         if (l->count() != w.listCount()) applyList(w, v, false);
@@ -1036,6 +1056,8 @@ bool PanelView::eventFilter(QObject* watched, QEvent* event) {
 void PanelView::changeEvent(QEvent* event) {
     // Another font (the host's, a larger one): labels and captions are measured again.
     if (event->type() == QEvent::FontChange) d_->schedulePlacement();
+    // Another language: every text again, in place, without touching the model.
+    if (event->type() == QEvent::LanguageChange && !d_->panelGone()) d_->retranslate();
     QWidget::changeEvent(event);
 }
 

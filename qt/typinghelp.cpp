@@ -1,5 +1,7 @@
 #include "typinghelp.hpp"
 
+#include <QCoreApplication>
+
 #include "oru/error.hpp"
 #include "oru/numbers.hpp"
 
@@ -65,16 +67,16 @@ QString readHint(std::string_view text) {
     try {
         read = QString::fromStdString(FormatNum3(Val(text)));
     } catch (const Error&) {
-        read = QStringLiteral("dépassement de capacité");
+        read = QCoreApplication::translate("PanelView", "dépassement de capacité");
     }
-    return QStringLiteral("lu : ") + read;
+    return QCoreApplication::translate("PanelView", "lu : %1").arg(read);
 }
 
 std::optional<QString> boxHint(std::string_view text, std::string_view toolTip) {
     bool blank = true;
     for (char c : text)
         if (!ignorable(c)) blank = false;
-    if (blank) return QStringLiteral("vide : lu 0");
+    if (blank) return QCoreApplication::translate("PanelView", "vide : lu 0");
     if (auto hint = typingHint(text)) return hint;
     // A tooltip of the form "label > bound > bound...": the value must exceed every bound.
     constexpr std::string_view kAbove = " > ";
@@ -101,9 +103,9 @@ std::optional<QString> boxHint(std::string_view text, std::string_view toolTip) 
     if (highest) {
         try {
             if (!(Val(text) > *highest))
-                return QStringLiteral("doit être > ") +
-                       QString::fromUtf8(highestText.data(), qsizetype(highestText.size()))
-                           .trimmed();
+                return QCoreApplication::translate("PanelView", "doit être > %1")
+                    .arg(QString::fromUtf8(highestText.data(), qsizetype(highestText.size()))
+                             .trimmed());
         } catch (const Error&) {
         }
     }

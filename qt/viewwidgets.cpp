@@ -277,7 +277,7 @@ void ValueEdit::pasteFrom(int clipboardMode) {
         QGuiApplication::clipboard()->text(static_cast<QClipboard::Mode>(clipboardMode));
     const QString typed = asTyped(text);
     if (typed.size() < text.trimmed().size() && text.trimmed().contains(QLatin1Char('\n')))
-        note_ = QStringLiteral("première ligne seulement");
+        note_ = QCoreApplication::translate("PanelView", "première ligne seulement");
     if (!text.isEmpty() || hasSelectedText()) insert(typed);
 }
 

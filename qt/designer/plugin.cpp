@@ -11,6 +11,7 @@
 
 #include "oru/qt/artwork.hpp"
 #include "oru/qt/controls.hpp"
+#include "oru/qt/translations.hpp"
 
 namespace oru::qt {
 namespace {
@@ -55,8 +56,12 @@ public:
 
     QString name() const override { return QString::fromLatin1(entry_.className); }
     QString group() const override { return QStringLiteral("ORU_Ctrl"); }
-    QString toolTip() const override { return QString::fromUtf8(entry_.toolTip); }
-    QString whatsThis() const override { return QString::fromUtf8(entry_.whatsThis); }
+    QString toolTip() const override {
+        return QCoreApplication::translate("Designer", entry_.toolTip);
+    }
+    QString whatsThis() const override {
+        return QCoreApplication::translate("Designer", entry_.whatsThis);
+    }
     QString includeFile() const override { return QStringLiteral("oru/qt/controls.hpp"); }
     QIcon icon() const override { return toolboxIcon(entry_.toolbox); }
     bool isContainer() const override { return false; }
@@ -69,6 +74,7 @@ public:
     }
     bool isInitialized() const override { return initialized_; }
     void initialize(QDesignerFormEditorInterface* core) override {
+        if (!initialized_ && core) installTranslations();  // Designer's own language
         initialized_ = true;
         designer_ = core != nullptr;
     }
@@ -105,35 +111,39 @@ class ControlCollection final : public QObject, public QDesignerCustomWidgetColl
 public:
     explicit ControlCollection(QObject* parent = nullptr) : QObject(parent) {
         const Entry entries[] = {
-            {"oru::qt::OperFraisageWidget", "30002", "Opération de fraisage",
-             "Paramètres d'une opération de fraisage ou de perçage.",
+            {"oru::qt::OperFraisageWidget", "30002",
+             QT_TRANSLATE_NOOP("Designer", "Opération de fraisage"),
+             QT_TRANSLATE_NOOP("Designer", "Paramètres d'une opération de fraisage ou de perçage."),
              [](QWidget* p) { return new OperFraisageWidget(p); },
              [](ControlWidget* w, const QString& pictures) {
                  auto* m = static_cast<OperFraisageWidget*>(w);
                  m->setPictureFolder(pictures);
                  m->showExample();
              }},
-            {"oru::qt::OperTournageWidget", "30003", "Opération de tournage",
-             "Paramètres d'une opération de tournage.",
+            {"oru::qt::OperTournageWidget", "30003",
+             QT_TRANSLATE_NOOP("Designer", "Opération de tournage"),
+             QT_TRANSLATE_NOOP("Designer", "Paramètres d'une opération de tournage."),
              [](QWidget* p) { return new OperTournageWidget(p); },
              [](ControlWidget* w, const QString& pictures) {
                  auto* t = static_cast<OperTournageWidget*>(w);
                  t->setPictureFolder(pictures);
                  t->showExample();
              }},
-            {"oru::qt::AvalantWidget", "30001", "Fraisage en avalant ou en opposition",
-             "Choix du mode de fraisage : avalant ou opposition.",
+            {"oru::qt::AvalantWidget", "30001",
+             QT_TRANSLATE_NOOP("Designer", "Fraisage en avalant ou en opposition"),
+             QT_TRANSLATE_NOOP("Designer", "Choix du mode de fraisage : avalant ou opposition."),
              [](QWidget* p) { return new AvalantWidget(p); },
              [](ControlWidget* w, const QString&) {
                  static_cast<AvalantWidget*>(w)->showExample();
              }},
-            {"oru::qt::SensRotWidget", "30004", "Sens de rotation",
-             "Sens de rotation de la broche ou de l'outil tournant.",
+            {"oru::qt::SensRotWidget", "30004", QT_TRANSLATE_NOOP("Designer", "Sens de rotation"),
+             QT_TRANSLATE_NOOP("Designer", "Sens de rotation de la broche ou de l'outil tournant."),
              [](QWidget* p) { return new SensRotWidget(p); },
              [](ControlWidget* w, const QString&) {
                  static_cast<SensRotWidget*>(w)->showExample();
              }},
-            {"oru::qt::ArrosageWidget", "30000", "Arrosage", "Choix de l'arrosage.",
+            {"oru::qt::ArrosageWidget", "30000", QT_TRANSLATE_NOOP("Designer", "Arrosage"),
+             QT_TRANSLATE_NOOP("Designer", "Choix de l'arrosage."),
              [](QWidget* p) { return new ArrosageWidget(p); },
              [](ControlWidget* w, const QString&) {
                  static_cast<ArrosageWidget*>(w)->showExample();

@@ -10,11 +10,17 @@
 #include <sstream>
 
 #include "oru/codes.hpp"
+#include "oru/qt/translations.hpp"
 
 namespace oru::test {
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// A text of a control as the screen shows it, in the application's language.
+QString tr(const Widget& w, const std::string& s) {
+    return qt::translatedText(w.panel().className(), s);
+}
 
 int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
@@ -44,12 +50,16 @@ void check(const qt::PanelView& view, std::vector<std::string>& out) {
                     say(w, "text", e->text(), qs(w.text()));
                 break;
             case WidgetKind::Label:
-                if (auto* l = qobject_cast<const QLabel*>(v); l->text() != qs(w.caption()))
-                    say(w, "caption", l->text(), qs(w.caption()));
+                if (auto* l = qobject_cast<const QLabel*>(v); l->text() != tr(w, w.caption()))
+                    say(w, "caption", l->text(), tr(w, w.caption()));
+                if (v->toolTip() != tr(w, w.toolTip()))
+                    say(w, "tooltip", v->toolTip(), tr(w, w.toolTip()));
                 break;
             case WidgetKind::CommandButton:
-                if (auto* b = qobject_cast<const QPushButton*>(v); b->text() != qs(w.caption()))
-                    say(w, "caption", b->text(), qs(w.caption()));
+                if (auto* b = qobject_cast<const QPushButton*>(v); b->text() != tr(w, w.caption()))
+                    say(w, "caption", b->text(), tr(w, w.caption()));
+                if (v->toolTip() != tr(w, w.toolTip()))
+                    say(w, "tooltip", v->toolTip(), tr(w, w.toolTip()));
                 [[fallthrough]];
             case WidgetKind::Image:
                 if (v->property("oruPicture").toString() != qs(w.picture().name()))
@@ -60,13 +70,13 @@ void check(const qt::PanelView& view, std::vector<std::string>& out) {
                 if (c->count() != w.listCount())
                     say(w, "count", QString::number(c->count()), QString::number(w.listCount()));
                 for (int i = 0; i < std::min(c->count(), w.listCount()); ++i)
-                    if (c->itemText(i) != qs(w.list(i)))
-                        say(w, "item " + std::to_string(i), c->itemText(i), qs(w.list(i)));
+                    if (c->itemText(i) != tr(w, w.list(i)))
+                        say(w, "item " + std::to_string(i), c->itemText(i), tr(w, w.list(i)));
                 if (c->currentIndex() != w.listIndex())
                     say(w, "index", QString::number(c->currentIndex()),
                         QString::number(w.listIndex()));
-                if (c->currentText() != qs(w.text()))
-                    say(w, "text", c->currentText(), qs(w.text()));
+                if (c->currentText() != tr(w, w.text()))
+                    say(w, "text", c->currentText(), tr(w, w.text()));
                 break;
             }
             case WidgetKind::ListBox: {
@@ -74,8 +84,8 @@ void check(const qt::PanelView& view, std::vector<std::string>& out) {
                 if (l->count() != w.listCount())
                     say(w, "count", QString::number(l->count()), QString::number(w.listCount()));
                 for (int i = 0; i < std::min(l->count(), w.listCount()); ++i)
-                    if (l->item(i)->text() != qs(w.list(i)))
-                        say(w, "item " + std::to_string(i), l->item(i)->text(), qs(w.list(i)));
+                    if (l->item(i)->text() != tr(w, w.list(i)))
+                        say(w, "item " + std::to_string(i), l->item(i)->text(), tr(w, w.list(i)));
                 if (l->currentRow() != w.listIndex())
                     say(w, "row", QString::number(l->currentRow()), QString::number(w.listIndex()));
                 const auto selected = l->selectedItems();
