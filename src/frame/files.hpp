@@ -22,7 +22,8 @@ namespace oru::files {
 std::optional<std::string> ResolveNative(std::string_view formed);
 
 // File existence test: the file name (last component, as found on disk) when a regular file
-// exists at `formed`, else "".
+// exists at `formed`, else "". On Windows, whose file systems ignore letter case themselves, a
+// file found as written keeps the letters it was written with.
 std::string FileExists(std::string_view formed);
 
 // A regular file found by the file layer: where it lies on this machine, its size and stamp

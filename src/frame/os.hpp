@@ -44,6 +44,10 @@ std::optional<std::vector<std::string>> List(const std::string& folder);
 // The wall clock, on the scale of the stamps' times.
 std::int64_t Now();
 
+// The decimal separator of the user's regional settings where the system keeps them apart from
+// the environment (Windows); nullopt elsewhere.
+std::optional<std::string> UserDecimalSeparator();
+
 enum class OpenFault { None, NotFound, Denied, Other };
 
 // A file open for reading only: never created, never blocking on a special file, not inherited

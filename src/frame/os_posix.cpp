@@ -71,6 +71,8 @@ std::int64_t Now() {
         .count();
 }
 
+std::optional<std::string> UserDecimalSeparator() { return std::nullopt; }
+
 OpenFault File::open(const std::string& path) {
     close();
     detail::count(detail::Call::Open);

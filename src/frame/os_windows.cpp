@@ -148,6 +148,15 @@ std::int64_t Now() {
     return nanoseconds(t);
 }
 
+std::optional<std::string> UserDecimalSeparator() {
+    wchar_t separator[8] = {};
+    if (::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) <= 0)
+        return std::nullopt;
+    auto utf8 = narrow(separator);
+    if (!utf8 || utf8->empty()) return std::nullopt;
+    return utf8;
+}
+
 OpenFault File::open(const std::string& path) {
     close();
     detail::count(detail::Call::Open);
