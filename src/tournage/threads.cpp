@@ -37,6 +37,10 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 
 // Whether the first character of `text` (a whole UTF-8 character) is `letter`.
 bool FirstCharacterIs(std::string_view text, std::string_view letter) {
+    // Most records of a table are of another type: their first byte tells.
+    if (!text.empty() && !letter.empty() && text[0] != letter[0]) return false;
+    if (letter.size() == 1 && !text.empty())  // one byte: the first character must end there
+        return text.size() == 1 || (static_cast<unsigned char>(text[1]) & 0xC0) != 0x80;
     std::size_t n = text.empty() ? 0 : 1;
     while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
         ++n;
