@@ -203,13 +203,17 @@ TEST_F(FileCache, NoFileStaysOpenWhateverTheOutcome) {
     const fs::path good = dir.writeJpeg("jpeg/GOOD.jpg");
     const fs::path bad = dir.writeText("jpeg/BAD.jpg", "no picture");
     const fs::path table = dir.writeText("t.dat", "a\r\nb\r\n");
+    const fs::path binary = dir.writeText("bin.dat", std::string("a\0b\n", 4));
+    const fs::path big = dir.writeText("big.dat", std::string(2048, '\n'));
     pict::FolderPicture(chbmp, "GOOD");
     EXPECT_THROW(pict::FolderPicture(chbmp, "BAD"), Error);
     {
         files::TextFile f(chbmp + "t.dat");
         EXPECT_EQ(f.readLine(), "a");
     }
-    for (const fs::path& p : {good, bad, table}) {
+    EXPECT_THROW(files::TextFile(chbmp + "bin.dat").readLine(), Error);
+    EXPECT_THROW(files::TextFile(chbmp + "big.dat", 1024), Error);
+    for (const fs::path& p : {good, bad, table, binary, big}) {
         EXPECT_TRUE(test::NothingHolds(p)) << p;
         // and the file may go at once (Windows refuses to remove a file that is open)
         EXPECT_TRUE(fs::remove(p)) << p;
