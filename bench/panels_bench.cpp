@@ -3,15 +3,18 @@
 // box that others follow, the thread table reader, and the heap a panel holds.
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include "environment.hpp"
 #include "frame/pictures.hpp"
 #include "heap_counter.hpp"
 #include "oru/oru.hpp"
 #include "scenarios.hpp"
+#include "syscall_counter.hpp"
 
 namespace oru::bench {
 namespace {
@@ -20,6 +23,12 @@ namespace {
 void expectQuiet(benchmark::State& state, const Host& host) {
     if (!host.messages().empty())
         state.SkipWithError(("message box: " + host.messages().front().prompt).c_str());
+}
+
+// The system calls of one run of `action`, beside the time (counted in a traced copy of this
+// process, after the timed runs): the counter "syscalls".
+void CountSystemCalls(benchmark::State& state, const std::function<void()>& action) {
+    if (const auto n = SystemCallsPer(action, 100)) state.counters["syscalls"] = *n;
 }
 
 // ---- set-ups ------------------------------------------------------------------------------
@@ -32,6 +41,7 @@ void TurningSetUp(benchmark::State& state, std::int16_t op, int records) {
     for (auto _ : state)
         t.setUp();
     expectQuiet(state, host);
+    CountSystemCalls(state, [&] { t.setUp(); });
 }
 
 void MillingSetUp(benchmark::State& state, std::int16_t typoper) {
@@ -42,6 +52,7 @@ void MillingSetUp(benchmark::State& state, std::int16_t typoper) {
     for (auto _ : state)
         m.setUp();
     expectQuiet(state, host);
+    CountSystemCalls(state, [&] { m.setUp(); });
 }
 
 // ---- clicks and keystrokes ----------------------------------------------------------------
@@ -101,17 +112,30 @@ void MissingPicture(benchmark::State& state) {
     const std::string folder = Environment::get().pictures();
     for (auto _ : state)
         benchmark::DoNotOptimize(pict::FolderPicture(folder, "NO_SUCH_PICTURE"));
+    CountSystemCalls(state, [&] { pict::FolderPicture(folder, "NO_SUCH_PICTURE"); });
 }
 
 // ---- memory -------------------------------------------------------------------------------
 
-// Heap held by one panel after its set-up, and the peak while it was built and set up.
+// Forgets what the file layer keeps, where it keeps anything (the library before it did builds
+// this program too).
+void ForgetFiles() {
+#if __has_include("oru/filecache.hpp")
+    ForgetCachedFiles();
+#endif
+}
+
+// Heap held by one panel after its set-up, and the peak while it was built and set up. With
+// `firstRead`, nothing is kept of the files before: the panel reads its thread table, and the
+// figures hold the table, kept for the panels that follow.
 template <class Make>
-void PanelMemory(benchmark::State& state, Make make) {
+void PanelMemory(benchmark::State& state, Make make, bool firstRead) {
+    Environment::get();  // made before, whichever benchmark runs first
     Host host;
     std::size_t live = 0;
     std::size_t peak = 0;
     for (auto _ : state) {
+        if (firstRead) ForgetFiles();
         const HeapFigures before = Heap();
         ResetHeapPeak();
         {
@@ -233,28 +257,27 @@ void RegisterAll() {
 
     benchmark::RegisterBenchmark("Lookup/MissingPicture", MissingPicture);
 
-    // Memory of one panel.
-    benchmark::RegisterBenchmark("Memory/Turning/Threading/233",
-                                 PanelMemory<decltype(TurningMemory(0, 0))>,
-                                 TurningMemory(130, 233))
+    // Memory of one panel: the first to read its table, then one of those that follow.
+    using TurningMake = decltype(TurningMemory(0, 0));
+    using MillingMake = decltype(MillingMemory(0));
+    for (const auto& [name, op, records] :
+         {std::tuple{"Threading/233", 130, 233}, std::tuple{"Tapping/233", 180, 233},
+          std::tuple{"Threading/10000", 130, 10000}}) {
+        for (const bool first : {true, false})
+            benchmark::RegisterBenchmark(
+                (std::string("Memory/Turning/") + name + (first ? "/FirstRead" : "")).c_str(),
+                PanelMemory<TurningMake>, TurningMemory(static_cast<std::int16_t>(op), records),
+                first)
+                ->Iterations(1);
+    }
+    benchmark::RegisterBenchmark("Memory/Turning/LongTurning", PanelMemory<TurningMake>,
+                                 TurningMemory(101, 233), false)
         ->Iterations(1);
-    benchmark::RegisterBenchmark("Memory/Turning/Tapping/233",
-                                 PanelMemory<decltype(TurningMemory(0, 0))>,
-                                 TurningMemory(180, 233))
+    benchmark::RegisterBenchmark("Memory/Milling/Pocket", PanelMemory<MillingMake>,
+                                 MillingMemory(20), false)
         ->Iterations(1);
-    benchmark::RegisterBenchmark("Memory/Turning/Threading/10000",
-                                 PanelMemory<decltype(TurningMemory(0, 0))>,
-                                 TurningMemory(130, 10000))
-        ->Iterations(1);
-    benchmark::RegisterBenchmark("Memory/Turning/LongTurning",
-                                 PanelMemory<decltype(TurningMemory(0, 0))>,
-                                 TurningMemory(101, 233))
-        ->Iterations(1);
-    benchmark::RegisterBenchmark("Memory/Milling/Pocket", PanelMemory<decltype(MillingMemory(0))>,
-                                 MillingMemory(20))
-        ->Iterations(1);
-    benchmark::RegisterBenchmark("Memory/Milling/ThreadMilling",
-                                 PanelMemory<decltype(MillingMemory(0))>, MillingMemory(84))
+    benchmark::RegisterBenchmark("Memory/Milling/ThreadMilling", PanelMemory<MillingMake>,
+                                 MillingMemory(84), false)
         ->Iterations(1);
 }
 

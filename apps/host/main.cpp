@@ -1,5 +1,10 @@
 // oru-host: a scripted host for the controls of the headless core. It reads host calls and user
 // actions, one per line, and prints what the controls show as JSON.
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -72,6 +77,10 @@ int Usage(std::string_view message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The output is compared byte for byte on every system: no "\r" added before each "\n".
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::string root;
     std::string script;
     bool haveScript = false;

@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
+#include <string>
 
 namespace oruhost {
 namespace {
@@ -116,8 +119,18 @@ bool ParseDouble(std::string_view text, double& out) {
     std::string_view t = text;
     if (t.front() == '+') t.remove_prefix(1);
     if (t.empty() || t.front() == '+') return false;
+#ifdef __cpp_lib_to_chars
     const auto r = std::from_chars(t.data(), t.data() + t.size(), out, std::chars_format::general);
     return r.ec == std::errc() && r.ptr == t.data() + t.size() && std::isfinite(out);
+#else
+    // A standard library without the floating-point std::from_chars (libc++ before 17): the
+    // stream conversion in the classic locale, of decimal numbers only, the whole word taken.
+    if (t.find_first_not_of("0123456789.eE+-") != std::string_view::npos) return false;
+    std::istringstream in{std::string(t)};
+    in.imbue(std::locale::classic());
+    in >> out;
+    return !in.fail() && in.peek() == std::char_traits<char>::eof() && std::isfinite(out);
+#endif
 }
 
 bool ParseInteger(std::string_view text, long long& out) {

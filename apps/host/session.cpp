@@ -347,12 +347,12 @@ Value Session::printItems(Args& args) {
             continue;
         }
         const auto isGetter = [&](const GetterDef& g) { return g.name == item; };
-        if (std::ranges::any_of(c.type->getters, isGetter)) {
+        if (std::any_of(c.type->getters.begin(), c.type->getters.end(), isGetter)) {
             items.set(item, getterValue(c, item));
             continue;
         }
         const auto isProperty = [&](const PropertyDef& p) { return p.name == item; };
-        if (auto p = std::ranges::find_if(c.type->properties, isProperty);
+        if (auto p = std::find_if(c.type->properties.begin(), c.type->properties.end(), isProperty);
             p != c.type->properties.end()) {
             items.set(item, p->get(*c.panel));
             continue;

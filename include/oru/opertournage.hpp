@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -163,6 +163,17 @@ private:
         double Dmax = 0;
     };
 
+    // A thread table as read from its file, shared read-only by every panel of the process
+    // that reads the same file.
+    struct FiletTable;
+    // The records of the last thread table read: the first `count` records of its table.
+    struct FiletRecords {
+        std::shared_ptr<const FiletTable> table;
+        std::size_t count = 0;
+        std::size_t size() const { return count; }
+        const classFilet& operator[](std::size_t i) const;
+    };
+
     struct Ui;     // the panel's widgets, looked up once
     struct Setup;  // arguments and working values of one SetOperTour call
 
@@ -174,8 +185,7 @@ private:
     std::int16_t DegZsecu = 0;           // end-of-operation retract type
     std::array<std::string, 3> TabSens;  // directions offered; "" is not offered
     std::string TypeFilet;               // thread type letter, or the plunge mode "0"/"1"
-    std::deque<classFilet> Filets;       // records of the last thread table read (a deque:
-                                         // a long table grows without reallocating)
+    FiletRecords Filets;                 // records of the last thread table read
     double DiamBrut = 0;                 // stock diameter
     bool MajEnCours = false;             // code is writing linked boxes: no cascades
     bool CopieGarde = false;             // finishing: box 0 is copied into box 1

@@ -5,6 +5,7 @@
 #include "oru/avalant.hpp"
 #include "oru/codes.hpp"
 #include "oru/error.hpp"
+#include "oru/filecache.hpp"
 #include "oru/host.hpp"
 #include "oru/numbers.hpp"
 #include "oru/operfraisage.hpp"

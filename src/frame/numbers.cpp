@@ -5,10 +5,12 @@
 #include <cstdlib>
 #include <locale>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "frame/failures.hpp"
 #include "frame/numbers_internal.hpp"
+#include "frame/os.hpp"
 
 namespace oru {
 namespace {
@@ -257,13 +259,25 @@ double Val(std::string_view text) {
     *out++ = 'e';
     out = std::to_chars(out, normal.data() + normal.size(), magnitude).ptr;
     double value = 0.0;
+#ifdef __cpp_lib_to_chars
     auto [ptr, ec] = std::from_chars(normal.data(), out, value);
     (void)ptr;
-    if (ec == std::errc::result_out_of_range) {
+    const bool outOfRange = ec == std::errc::result_out_of_range;
+    const bool failed = ec != std::errc();
+#else
+    // A standard library without the floating-point std::from_chars (libc++ before 17): the
+    // stream conversion in the classic locale, which no locale a host sets can change.
+    std::istringstream in(std::string(normal.data(), out));
+    in.imbue(std::locale::classic());
+    in >> value;
+    const bool failed = in.fail();
+    const bool outOfRange = failed && (value != 0.0 || magnitude < 0);
+#endif
+    if (outOfRange) {
         if (magnitude > 0) fail::overflow();
         return 0.0;
     }
-    if (ec != std::errc() || !std::isfinite(value)) fail::overflow();
+    if (failed || !std::isfinite(value)) fail::overflow();
     return negative ? -value : value;
 }
 
@@ -420,7 +434,12 @@ std::string RegionalDecimalSeparator() {
             break;
         }
     }
-    if (name.empty() || name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0) return ".";
+    if (name.empty()) {
+        // Windows keeps the user's regional settings in the system, not in the environment.
+        if (auto system = os::UserDecimalSeparator()) return *system;
+        return ".";
+    }
+    if (name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0) return ".";
     try {
         const std::locale loc(name.c_str());
         const char point = std::use_facet<std::numpunct<char>>(loc).decimal_point();

@@ -1,13 +1,10 @@
 #include "frame/pictures.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "frame/failures.hpp"
@@ -31,14 +28,14 @@ std::uint32_t be16(const unsigned char* p) { return (p[0] << 8) | p[1]; }
 // picture, the headers of a large one); bytes beyond it are read where they lie.
 class Bytes {
 public:
-    Bytes(int fd, std::uintmax_t size) : fd_(fd), size_(size) {
-        ssize_t n = 0;
-        do {
-            n = ::pread(fd_, first_.data(), first_.size(), 0);
-        } while (n < 0 && errno == EINTR);
+    Bytes(const os::File& file, std::uintmax_t size) : file_(file), size_(size) {
+        const std::ptrdiff_t n = file_.readAt(0, first_.data(), first_.size());
+        failed_ = n < 0;
         got_ = n > 0 ? static_cast<std::size_t>(n) : 0;
     }
     std::uintmax_t size() const { return size_; }
+    // Whether the system failed a read (rather than the file being short).
+    bool failed() const { return failed_; }
     // Copies n bytes at pos into out; false when the file does not hold them.
     bool read(std::uintmax_t pos, unsigned char* out, std::size_t n) const {
         if (pos + n > size_) return false;
@@ -46,17 +43,16 @@ public:
             std::memcpy(out, first_.data() + pos, n);
             return true;
         }
-        ssize_t r = 0;
-        do {
-            r = ::pread(fd_, out, n, static_cast<off_t>(pos));
-        } while (r < 0 && errno == EINTR);
-        return r == static_cast<ssize_t>(n);
+        const std::ptrdiff_t r = file_.readAt(pos, out, n);
+        failed_ = failed_ || r < 0;
+        return r == static_cast<std::ptrdiff_t>(n);
     }
 
 private:
-    int fd_;
+    const os::File& file_;
     std::uintmax_t size_;
     std::size_t got_ = 0;
+    mutable bool failed_ = false;
     std::array<unsigned char, 4096> first_{};
 };
 
@@ -134,25 +130,32 @@ bool readJpeg(const Bytes& in, Size& size) {
     return false;
 }
 
-// Reads the picture the panel formed as `formed`, found on disk as `file`. The size known from
-// the lookup bounds every read; a file changed in between reads short and is no picture.
-Picture LoadFound(std::string_view formed, const files::FoundFile& file) {
-    int fd = -1;
-    do {
-        fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        if (errno == ENOENT) fail::fileNotFound(formed);
-        fail::invalidPicture(formed);
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    const Bytes bytes(fd, file.size);
+// What the header check of a picture file found, kept with the file while it is unchanged.
+struct Header {
+    bool valid = false;
     Size size;
-    if (!readBmp(bytes, size) && !readJpeg(bytes, size)) fail::invalidPicture(formed);
-    return Picture(Picture::Kind::File, std::string(formed), file.path, size.width, size.height);
+    std::size_t bytes() const { return sizeof(Header); }
+};
+
+// Reads the picture the panel formed as `formed`, found on disk as `file`. The size known from
+// the lookup bounds every read; a file changed in between reads short and is no picture. The
+// file is opened only when its header check is not known for its present stamp.
+Picture LoadFound(std::string_view formed, const files::FoundFile& file) {
+    const auto header = files::Shared<Header>(file, [&] {
+        os::File f;
+        const os::OpenFault fault = f.open(file.path);
+        if (fault == os::OpenFault::NotFound) fail::fileNotFound(formed);
+        if (fault != os::OpenFault::None) fail::invalidPicture(formed);
+        const Bytes bytes(f, file.size);
+        auto h = std::make_shared<Header>();
+        h->valid = readBmp(bytes, h->size) || readJpeg(bytes, h->size);
+        // A read the system failed says nothing of the file: nothing is kept of it.
+        if (bytes.failed()) fail::invalidPicture(formed);
+        return std::shared_ptr<const Header>(std::move(h));
+    });
+    if (!header->valid) fail::invalidPicture(formed);
+    return Picture(Picture::Kind::File, std::string(formed), file.path, header->size.width,
+                   header->size.height);
 }
 
 // The first of the two files that exists, as a picture; the empty picture when neither does.

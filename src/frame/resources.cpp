@@ -72,10 +72,9 @@ constexpr auto kBitmapsSorted = sorted(kBitmaps);
 // Every canonical name is upper case, so a name matches ignoring case when its upper-case form
 // is in the catalogue.
 constexpr std::size_t kLongestName = 32;
-static_assert(std::ranges::all_of(kIcons,
-                                  [](std::string_view n) { return n.size() <= kLongestName; }));
-static_assert(std::ranges::all_of(kBitmaps,
-                                  [](std::string_view n) { return n.size() <= kLongestName; }));
+constexpr bool fits(std::string_view n) { return n.size() <= kLongestName; }
+static_assert(std::all_of(std::begin(kIcons), std::end(kIcons), fits));
+static_assert(std::all_of(std::begin(kBitmaps), std::end(kBitmaps), fits));
 
 }  // namespace
 

@@ -96,7 +96,8 @@ void OperTournage::setOperTourBody(Setup& s) {
     OptionUsinage = "";
 
     // From here on the boxes react to what is written into them.
-    if (std::ranges::find(kOptionFromTi7, NumOp) != std::end(kOptionFromTi7) ||
+    if (std::find(std::begin(kOptionFromTi7), std::end(kOptionFromTi7), NumOp) !=
+            std::end(kOptionFromTi7) ||
         IsDrillingCycle(NumOp))
         OptionUsinage = FormatNum3(s.i(7));
     switch (NumOp) {

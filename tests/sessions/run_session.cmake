@@ -1,6 +1,7 @@
-# Runs one session script with oru-host and compares its output with the expected file; a
-# difference fails the test and is shown as a unified diff.
-execute_process(COMMAND ${HOST} --root ${ROOT} ${SCRIPT}
+# Runs one session script with oru-host (through EMULATOR when it is set: a cross build) and
+# compares its output with the expected file; a difference fails the test and is shown as a
+# unified diff.
+execute_process(COMMAND ${EMULATOR} ${HOST} --root ${ROOT} ${SCRIPT}
     OUTPUT_FILE ${ACTUAL}
     ERROR_VARIABLE errors
     RESULT_VARIABLE status)

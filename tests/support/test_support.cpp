@@ -1,5 +1,18 @@
 #include "support/test_support.hpp"
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
+
 #include <atomic>
 #include <fstream>
 #include <random>
@@ -24,7 +37,7 @@ void putBe16(std::vector<unsigned char>& b, unsigned v) {
 
 fs::path writeBytes(const fs::path& root, std::string_view relative,
                     const std::vector<unsigned char>& bytes) {
-    const fs::path p = root / fs::path(std::string(relative));
+    const fs::path p = root / Utf8Path(relative);
     fs::create_directories(p.parent_path());
     std::ofstream out(p, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -98,6 +111,53 @@ std::string JpegBytes(int width, int height) {
     b.push_back(0xFF);
     b.push_back(0xD9);
     return {b.begin(), b.end()};
+}
+
+fs::path Utf8Path(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8(const fs::path& p) {
+    const std::u8string s = p.u8string();
+    return std::string(s.begin(), s.end());
+}
+
+bool NothingHolds(const fs::path& p) {
+#ifdef _WIN32
+    const HANDLE h = ::CreateFileW(p.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return ::GetLastError() != ERROR_SHARING_VIOLATION;
+    ::CloseHandle(h);
+    return true;
+#else
+    std::error_code ec;
+    const fs::path target = fs::canonical(p, ec);
+    if (ec || !fs::exists("/proc/self/fd")) return true;
+    for (const auto& e : fs::directory_iterator("/proc/self/fd", ec)) {
+        std::error_code linkError;
+        if (fs::read_symlink(e.path(), linkError) == target) return false;
+    }
+    return true;
+#endif
+}
+
+bool SetModified(const fs::path& p, std::int64_t nanoseconds) {
+#ifdef _WIN32
+    const HANDLE h = ::CreateFileW(p.c_str(), FILE_WRITE_ATTRIBUTES,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const auto ticks = static_cast<std::uint64_t>(nanoseconds / 100) + 116444736000000000ULL;
+    FILETIME t{static_cast<DWORD>(ticks & 0xFFFFFFFFu), static_cast<DWORD>(ticks >> 32)};
+    const bool done = ::SetFileTime(h, nullptr, nullptr, &t) != 0;
+    ::CloseHandle(h);
+    return done;
+#else
+    const timespec times[2] = {{0, UTIME_OMIT},
+                               {static_cast<time_t>(nanoseconds / 1000000000),
+                                static_cast<long>(nanoseconds % 1000000000)}};
+    return ::utimensat(AT_FDCWD, p.c_str(), times, 0) == 0;
+#endif
 }
 
 Message LastMessage(const Host& host) {

@@ -37,4 +37,18 @@ std::string JpegBytes(int width, int height);
 // The last message box shown, or an empty one.
 Message LastMessage(const Host& host);
 
+// A path from UTF-8 text, and back: what the panels get on every system (a plain std::string
+// would be read in the code page of Windows).
+std::filesystem::path Utf8Path(std::string_view utf8);
+std::string Utf8(const std::filesystem::path& p);
+
+// Whether no file handle of this process is open on the file: on Linux no descriptor leads to
+// it; on Windows it can be opened for exclusive use, which an open handle prevents.
+bool NothingHolds(const std::filesystem::path& p);
+
+// Sets the modification time of a file or folder, to the nanosecond where the file system keeps
+// it (std::filesystem on MinGW keeps whole seconds and cannot set a folder's); false when the
+// system refuses.
+bool SetModified(const std::filesystem::path& p, std::int64_t nanoseconds);
+
 }  // namespace oru::test
