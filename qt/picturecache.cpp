@@ -21,11 +21,14 @@ QImage PictureCache::file(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile()) return {};
     const QDateTime modified = info.lastModified();
+    // The status change time also moves when a file is replaced with its modification time set
+    // back (where the system keeps one).
+    const QDateTime changed = info.metadataChangeTime();
     const qint64 size = info.size();
     auto& entries = entries_;
     for (auto it = entries.begin(); it != entries.end(); ++it) {
         if (it->path != path) continue;
-        if (it->modified == modified && it->size == size) {
+        if (it->modified == modified && it->changed == changed && it->size == size) {
             entries.splice(entries.begin(), entries, it);
             return entries.front().image;
         }
@@ -36,7 +39,7 @@ QImage PictureCache::file(const QString& path) {
     reader.setAutoTransform(true);
     QImage image = reader.read();
     ++decodes_;
-    entries.push_front({path, modified, size, image});
+    entries.push_front({path, modified, changed, size, image});
     while (entries.size() > kMaxEntries)
         entries.pop_back();
     return image;

@@ -11,9 +11,9 @@
 namespace oru::qt {
 
 // Turns model pictures into images. Picture files are decoded with QImage and kept, keyed by
-// path, modification time and size, so that a set-up that assigns the same file again does not
-// decode it again, while a file changed on disk is read afresh. One cache per application,
-// used on the UI thread only.
+// path, modification and status change times and size, so that a set-up that assigns the same
+// file again does not decode it again, while a file changed on disk is read afresh. One cache
+// per application, used on the UI thread only.
 class PictureCache {
 public:
     static PictureCache& instance();
@@ -32,6 +32,7 @@ private:
     struct Entry {
         QString path;
         QDateTime modified;
+        QDateTime changed;
         qint64 size = 0;
         QImage image;
     };
