@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "frame/files.hpp"
+#include "oru/lookups.hpp"
 #include "oru/oru.hpp"
 #include "scenarios.hpp"
 

@@ -29,8 +29,6 @@
 namespace oru::qt {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 int px(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -52,9 +50,9 @@ bool drawnAbove(WidgetKind k) {
 
 Qt::Alignment labelAlignment(int a) {
     switch (a) {
-        case 1:
+        case kRightJustify:
             return Qt::AlignRight | Qt::AlignTop;
-        case 2:
+        case kCentred:
             return Qt::AlignHCenter | Qt::AlignTop;
         default:
             return Qt::AlignLeft | Qt::AlignTop;

@@ -5,8 +5,8 @@
 #include <exception>
 
 #include "controls.hpp"
-#include "frame/files.hpp"
 #include "oru/error.hpp"
+#include "oru/lookups.hpp"
 #include "oru/widget.hpp"
 
 namespace oruhost {

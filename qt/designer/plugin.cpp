@@ -6,13 +6,14 @@
 
 #include "oru/qt/artwork.hpp"
 #include "oru/qt/controls.hpp"
+#include "oru/resources.hpp"
 
 namespace oru::qt {
 namespace {
 
 struct Entry {
-    const char* className;  // the widget class a .ui file names
-    const char* toolbox;    // the toolbox picture
+    const char* className;     // the widget class a .ui file names
+    std::string_view toolbox;  // the toolbox picture
     const char* toolTip;
     const char* whatsThis;
     std::function<QWidget*(QWidget*)> create;
@@ -57,20 +58,21 @@ class ControlCollection final : public QObject, public QDesignerCustomWidgetColl
 public:
     explicit ControlCollection(QObject* parent = nullptr) : QObject(parent) {
         const Entry entries[] = {
-            {"oru::qt::OperFraisageWidget", "30002", "Opération de fraisage",
-             "Paramètres d'une opération de fraisage ou de perçage.",
+            {"oru::qt::OperFraisageWidget", res::toolboxName("OperFraisage"),
+             "Opération de fraisage", "Paramètres d'une opération de fraisage ou de perçage.",
              [](QWidget* p) { return new OperFraisageWidget(p); }},
-            {"oru::qt::OperTournageWidget", "30003", "Opération de tournage",
-             "Paramètres d'une opération de tournage.",
+            {"oru::qt::OperTournageWidget", res::toolboxName("OperTournage"),
+             "Opération de tournage", "Paramètres d'une opération de tournage.",
              [](QWidget* p) { return new OperTournageWidget(p); }},
-            {"oru::qt::AvalantWidget", "30001", "Fraisage en avalant ou en opposition",
+            {"oru::qt::AvalantWidget", res::toolboxName("Avalant"),
+             "Fraisage en avalant ou en opposition",
              "Choix du mode de fraisage : avalant ou opposition.",
              [](QWidget* p) { return new AvalantWidget(p); }},
-            {"oru::qt::SensRotWidget", "30004", "Sens de rotation",
+            {"oru::qt::SensRotWidget", res::toolboxName("SensRot"), "Sens de rotation",
              "Sens de rotation de la broche ou de l'outil tournant.",
              [](QWidget* p) { return new SensRotWidget(p); }},
-            {"oru::qt::ArrosageWidget", "30000", "Arrosage", "Choix de l'arrosage.",
-             [](QWidget* p) { return new ArrosageWidget(p); }},
+            {"oru::qt::ArrosageWidget", res::toolboxName("Arrosage"), "Arrosage",
+             "Choix de l'arrosage.", [](QWidget* p) { return new ArrosageWidget(p); }},
         };
         for (const Entry& e : entries)
             widgets_.append(new ControlPlugin(e, this));

@@ -47,8 +47,9 @@ void expectMirrors(const PanelView& view) {
         EXPECT_EQ(v->isHidden(), !w.visible()) << w.fullName();
         EXPECT_EQ(v->isEnabled(), w.enabled()) << w.fullName();
         if (w.kind() != WidgetKind::Line) {
-            EXPECT_EQ(v->geometry(), QRect(qRound(w.left() / 15.0), qRound(w.top() / 15.0),
-                                           qRound(w.width() / 15.0), qRound(w.height() / 15.0)))
+            constexpr double k = kTwipsPerPixel;
+            EXPECT_EQ(v->geometry(), QRect(qRound(w.left() / k), qRound(w.top() / k),
+                                           qRound(w.width() / k), qRound(w.height() / k)))
                 << w.fullName();
         }
         switch (w.kind()) {
