@@ -344,12 +344,4 @@ double OperFraisage::GetAngBal() const {
     return result;
 }
 
-// The non-const getters hosts have always called read exactly as the const ones.
-std::int16_t OperFraisage::GetAccostage() { return std::as_const(*this).GetAccostage(); }
-double OperFraisage::GetGardeAccoste() { return std::as_const(*this).GetGardeAccoste(); }
-double OperFraisage::GetGardeDegage() { return std::as_const(*this).GetGardeDegage(); }
-double OperFraisage::GetRecouvre() { return std::as_const(*this).GetRecouvre(); }
-std::int16_t OperFraisage::GetBalayage() { return std::as_const(*this).GetBalayage(); }
-double OperFraisage::GetAngBal() { return std::as_const(*this).GetAngBal(); }
-
 }  // namespace oru

@@ -82,8 +82,4 @@ void OperFraisage::SetDegageZ(std::int16_t DegageZsecu) {
 std::int16_t OperFraisage::GetApproche() const { return Approche_; }
 std::int16_t OperFraisage::GetDegageZ() const { return DegageZsecu_; }
 
-// The non-const getters hosts have always called read exactly as the const ones.
-std::int16_t OperFraisage::GetApproche() { return std::as_const(*this).GetApproche(); }
-std::int16_t OperFraisage::GetDegageZ() { return std::as_const(*this).GetDegageZ(); }
-
 }  // namespace oru

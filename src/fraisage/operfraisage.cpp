@@ -280,16 +280,4 @@ double OperFraisage::GetProfondeur() const { return Val(tbVal(8).text()); }
 void OperFraisage::SetAval(std::int16_t Aval) { avalant1_.SetAvalant(Aval); }
 std::int16_t OperFraisage::GetAval() const { return avalant1_.GetAvalant(); }
 
-// The non-const getters hosts have always called read exactly as the const ones.
-double OperFraisage::GetZsecu() { return std::as_const(*this).GetZsecu(); }
-double OperFraisage::GetGardeZ() { return std::as_const(*this).GetGardeZ(); }
-double OperFraisage::GetPasse() { return std::as_const(*this).GetPasse(); }
-double OperFraisage::GetDerpasse() { return std::as_const(*this).GetDerpasse(); }
-double OperFraisage::GetSurepZ() { return std::as_const(*this).GetSurepZ(); }
-double OperFraisage::GetSurepXY() { return std::as_const(*this).GetSurepXY(); }
-double OperFraisage::GetDiam() { return std::as_const(*this).GetDiam(); }
-double OperFraisage::GetDepasse() { return std::as_const(*this).GetDepasse(); }
-double OperFraisage::GetProfondeur() { return std::as_const(*this).GetProfondeur(); }
-std::int16_t OperFraisage::GetAval() { return std::as_const(*this).GetAval(); }
-
 }  // namespace oru

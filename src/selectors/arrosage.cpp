@@ -1,12 +1,14 @@
 #include "oru/arrosage.hpp"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
+#include "oru/getters.hpp"
 
 namespace oru {
 namespace {
@@ -67,7 +69,19 @@ void Arrosage::SetArrosage(std::int16_t Arrose) {
 
 std::int16_t Arrosage::GetArrosage() const { return state_; }
 
-// The non-const getters hosts have always called read exactly as the const ones.
+// The getters as the public interface lists them, for a control that is not const.
 std::int16_t Arrosage::GetArrosage() { return std::as_const(*this).GetArrosage(); }
+
+namespace {
+// The getters of the control; it has no error box of its own.
+constexpr Getter<Arrosage> kGetters[] = {
+    Getter<Arrosage>("GetArrosage", &Arrosage::GetArrosage),
+};
+}  // namespace
+
+template <>
+std::span<const Getter<Arrosage>> getters<Arrosage>() {
+    return kGetters;
+}
 
 }  // namespace oru

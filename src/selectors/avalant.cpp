@@ -1,10 +1,12 @@
 #include "oru/avalant.hpp"
 
+#include <span>
 #include <string_view>
 #include <utility>
 
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
+#include "oru/getters.hpp"
 
 namespace oru {
 namespace {
@@ -78,7 +80,19 @@ void Avalant::SetAvalant(std::int16_t newaval) {
 
 std::int16_t Avalant::GetAvalant() const { return mode_; }
 
-// The non-const getters hosts have always called read exactly as the const ones.
+// The getters as the public interface lists them, for a control that is not const.
 std::int16_t Avalant::GetAvalant() { return std::as_const(*this).GetAvalant(); }
+
+namespace {
+// The getters of the control; it has no error box of its own.
+constexpr Getter<Avalant> kGetters[] = {
+    Getter<Avalant>("GetAvalant", &Avalant::GetAvalant),
+};
+}  // namespace
+
+template <>
+std::span<const Getter<Avalant>> getters<Avalant>() {
+    return kGetters;
+}
 
 }  // namespace oru

@@ -1,11 +1,13 @@
 #include "oru/sensrot.hpp"
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 #include <utility>
 
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
+#include "oru/getters.hpp"
 
 namespace oru {
 namespace {
@@ -147,8 +149,21 @@ void SensRot::bSensRot_Click(int Index) {
 std::int16_t SensRot::GetSensRot() const { return sensRot_; }
 std::int16_t SensRot::GetTournant() const { return tournant_; }
 
-// The non-const getters hosts have always called read exactly as the const ones.
+// The getters as the public interface lists them, for a control that is not const.
 std::int16_t SensRot::GetSensRot() { return std::as_const(*this).GetSensRot(); }
 std::int16_t SensRot::GetTournant() { return std::as_const(*this).GetTournant(); }
+
+namespace {
+// The getters of the control; it has no error box of its own.
+constexpr Getter<SensRot> kGetters[] = {
+    Getter<SensRot>("GetSensRot", &SensRot::GetSensRot),
+    Getter<SensRot>("GetTournant", &SensRot::GetTournant),
+};
+}  // namespace
+
+template <>
+std::span<const Getter<SensRot>> getters<SensRot>() {
+    return kGetters;
+}
 
 }  // namespace oru

@@ -2,15 +2,49 @@
 // operation hides reads as 0, except for threading, whose details page hides boxes that still
 // hold values.
 #include <cctype>
+#include <span>
 #include <string>
 #include <utility>
 
 #include "frame/numbers_internal.hpp"
 #include "frame/trap.hpp"
+#include "oru/getters.hpp"
 #include "oru/numbers.hpp"
 #include "tournage/internal.hpp"
 
 namespace oru {
+namespace {
+
+// A getter named once: its name is the member's.
+#define ORU_GETTER(name, trapped) Getter<OperTournage>(#name, &OperTournage::name, trapped)
+constexpr bool kTrapped = true;  // the getter shows its own error box, never throws
+constexpr bool kThrows = false;  // a failure may reach the host as oru::Error
+
+// clang-format off
+constexpr Getter<OperTournage> kGetters[] = {
+    ORU_GETTER(GetXsecu, kThrows),          ORU_GETTER(GetZsecu, kThrows),
+    ORU_GETTER(GetGardeAccost, kTrapped),   ORU_GETTER(GetGardeDeg, kTrapped),
+    ORU_GETTER(GetGardeZ, kTrapped),        ORU_GETTER(GetPasseZ, kTrapped),
+    ORU_GETTER(GetProfFilet, kThrows),      ORU_GETTER(GetDerPasseZ, kTrapped),
+    ORU_GETTER(GetSurepXY, kTrapped),       ORU_GETTER(GetPas, kThrows),
+    ORU_GETTER(GetSurepZ, kThrows),         ORU_GETTER(GetSurepPlonge, kTrapped),
+    ORU_GETTER(GetDepasseZ, kTrapped),      ORU_GETTER(GetAnglePlonge, kTrapped),
+    ORU_GETTER(GetProfondeur, kThrows),     ORU_GETTER(GetDiamChanf, kThrows),
+    ORU_GETTER(GetTypeAppro, kThrows),      ORU_GETTER(GetDegZsecu, kThrows),
+    ORU_GETTER(GetNbPasse, kThrows),        ORU_GETTER(GetTypeEbauche, kThrows),
+    ORU_GETTER(GetUsineGorge, kThrows),     ORU_GETTER(GetTypeFilet, kThrows),
+    ORU_GETTER(GetSensFilet, kThrows),
+};
+// clang-format on
+#undef ORU_GETTER
+
+}  // namespace
+
+template <>
+std::span<const Getter<OperTournage>> getters<OperTournage>() {
+    return kGetters;
+}
+
 double OperTournage::ValeurPara(int Index) const {
     double value = 0;
     Trap(
@@ -115,7 +149,8 @@ std::int16_t OperTournage::GetSensFilet() const {
     return v;
 }
 
-// The non-const getters hosts have always called read exactly as the const ones.
+// The getters as the public interface lists them, for a panel that is not const: they read
+// exactly as the const ones.
 double OperTournage::GetXsecu() { return std::as_const(*this).GetXsecu(); }
 double OperTournage::GetZsecu() { return std::as_const(*this).GetZsecu(); }
 double OperTournage::GetGardeAccost() { return std::as_const(*this).GetGardeAccost(); }
