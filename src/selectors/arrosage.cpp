@@ -33,20 +33,26 @@ constexpr std::string_view kCaptions[] = {
 
 }  // namespace
 
+struct Arrosage::Ui {
+    explicit Ui(Panel& p) : bArro(p.widget("bArro")), tArro(p.widget("tArro")) {}
+    Widget &bArro, &tArro;
+};
+
 Arrosage::Arrosage(Host& host)
     : Panel(host, "Arrosage", std::string(kTitleCtrl), kInventory, kWidth, kHeight),
-      bArro_(widget("bArro")),
-      tArro_(widget("tArro")) {
-    bindClick(bArro_, [this] { bArro_Click(); });
-    tArro_.setAlignment(kCentred);  // design-time: the caption centred under the button
+      ui_(std::make_unique<Ui>(*this)) {
+    bindClick(ui_->bArro, [this] { bArro_Click(); });
+    ui_->tArro.setAlignment(kCentred);  // design-time: the caption centred under the button
     UserControl_Initialize();
 }
 
-void Arrosage::UserControl_Initialize() { bArro_.setToolTip("Active ou désactive l'arrosage"); }
+Arrosage::~Arrosage() = default;
+
+void Arrosage::UserControl_Initialize() { ui_->bArro.setToolTip("Active ou désactive l'arrosage"); }
 
 void Arrosage::drawState() {
-    bArro_.setPicture(res::LoadResPicture("ARRO_" + std::to_string(state_), res::Type::Icon));
-    tArro_.setCaption(std::string(kCaptions[static_cast<std::size_t>(state_)]));
+    ui_->bArro.setPicture(res::LoadResPicture("ARRO_" + std::to_string(state_), res::Type::Icon));
+    ui_->tArro.setCaption(std::string(kCaptions[static_cast<std::size_t>(state_)]));
 }
 
 void Arrosage::bArro_Click() {
@@ -58,12 +64,12 @@ void Arrosage::bArro_Click() {
 void Arrosage::SetArrosage(std::int16_t Arrose) {
     state_ = std::clamp<std::int16_t>(Arrose, -1, 3);
     if (state_ == -1) {
-        bArro_.setVisible(false);
-        tArro_.setVisible(false);
+        ui_->bArro.setVisible(false);
+        ui_->tArro.setVisible(false);
         return;
     }
-    bArro_.setVisible(true);
-    tArro_.setVisible(true);
+    ui_->bArro.setVisible(true);
+    ui_->tArro.setVisible(true);
     drawState();
 }
 

@@ -45,7 +45,7 @@ std::span<const Getter<OperTournage>> getters<OperTournage>() {
     return kGetters;
 }
 
-double OperTournage::ValeurPara(int Index) const {
+double OperTournage::shownBoxValue(int Index) const {
     double value = 0;
     Trap(
         host(), kTitleCtrl, Prompt::Label,
@@ -59,22 +59,22 @@ double OperTournage::ValeurPara(int Index) const {
 
 double OperTournage::GetXsecu() const { return Val(ui_->tbXsecu.text()); }
 double OperTournage::GetZsecu() const { return Val(ui_->tbZsecu.text()); }
-double OperTournage::GetGardeAccost() const { return ValeurPara(0); }
-double OperTournage::GetGardeDeg() const { return ValeurPara(1); }
-double OperTournage::GetGardeZ() const { return ValeurPara(1); }
-double OperTournage::GetPasseZ() const { return ValeurPara(2); }
+double OperTournage::GetGardeAccost() const { return shownBoxValue(0); }
+double OperTournage::GetGardeDeg() const { return shownBoxValue(1); }
+double OperTournage::GetGardeZ() const { return shownBoxValue(1); }
+double OperTournage::GetPasseZ() const { return shownBoxValue(2); }
 
 double OperTournage::GetProfFilet() const {
-    if (IsDrillingCycle(NumOp)) return Val(ui_->tbPara(0).text());
-    return ValeurPara(2);
+    if (IsDrillingCycle(NumOp)) return rawBoxValue(0);
+    return shownBoxValue(2);
 }
 
 double OperTournage::GetDerPasseZ() const {
     if (NumOp == 102 || NumOp == 103) return 0;
-    return ValeurPara(3);
+    return shownBoxValue(3);
 }
 
-double OperTournage::GetSurepXY() const { return ValeurPara(4); }
+double OperTournage::GetSurepXY() const { return shownBoxValue(4); }
 
 double OperTournage::GetPas() const {
     if (NumOp == 130 || NumOp == 180) return Val(ui_->cbPas.text());
@@ -84,32 +84,32 @@ double OperTournage::GetPas() const {
 double OperTournage::GetSurepZ() const {
     // A blind hole: what is left under the drilled length.
     if (IsDrillingCycle(NumOp) && str::Right(OptionUsinage, 1) == "1")
-        return num::Checked(Val(ui_->tZBrut.caption()) - ValeurPara(7));
-    return ValeurPara(5);
+        return num::Checked(Val(ui_->tZBrut.caption()) - shownBoxValue(7));
+    return shownBoxValue(5);
 }
 
 double OperTournage::GetSurepPlonge() const {
-    if (NumOp == 112 || NumOp == 113) return ValeurPara(3);
+    if (NumOp == 112 || NumOp == 113) return shownBoxValue(3);
     return 0;
 }
 
 double OperTournage::GetDepasseZ() const {
     if (IsDrillingCycle(NumOp) && str::Right(OptionUsinage, 1) != "0") return 0;
-    return ValeurPara(6);
+    return shownBoxValue(6);
 }
 
-double OperTournage::GetAnglePlonge() const { return ValeurPara(7); }
+double OperTournage::GetAnglePlonge() const { return shownBoxValue(7); }
 
 double OperTournage::GetProfondeur() const {
-    if (NumOp == 130) return ValeurPara(4);
-    if (NumOp == 180) return OptionUsinage == "1" ? Val(ui_->tZBrut.caption()) : ValeurPara(4);
+    if (NumOp == 130) return shownBoxValue(4);
+    if (NumOp == 180) return OptionUsinage == "1" ? Val(ui_->tZBrut.caption()) : shownBoxValue(4);
     if (IsDrillingCycle(NumOp)) return Val(ui_->tZBrut.caption());
-    if (NumOp == 101) return ValeurPara(7);
+    if (NumOp == 101) return shownBoxValue(7);
     return 0;
 }
 
 double OperTournage::GetDiamChanf() const {
-    if (NumOp == 104 || NumOp == 105) return ValeurPara(3);
+    if (NumOp == 104 || NumOp == 105) return shownBoxValue(3);
     if (IsDrillingCycle(NumOp)) return Val(ui_->tDiamBrut.caption());
     return Val(ui_->tbXsecu.text());
 }
