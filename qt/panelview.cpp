@@ -33,8 +33,9 @@ int px(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPer
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// Windowed kinds stay above the pictures and labels they are laid over, as on the platform the
-// panels were designed for; frames keep their place so that they never cover a sibling.
+// Buttons, boxes, lists and hosted controls stay above the pictures and labels they are laid
+// over (the layouts put value boxes on the sketches); frames keep their place so that they never
+// cover a sibling.
 bool drawnAbove(WidgetKind k) {
     switch (k) {
         case WidgetKind::CommandButton:

@@ -10,9 +10,10 @@
 
 #include "oru/lookups.hpp"
 
-// The file layer. Panels form paths by plain concatenation with backslashes, as on the platform
-// their picture folders and thread tables come from; here both "\" and "/" separate, and when
-// the exact name is missing a file whose name differs only in letter case is found instead.
+// The file layer. Panels form paths by plain concatenation with backslashes ("user\Filet_E.dat"),
+// and hosts give folders with either separator; here both "\" and "/" separate, and when the
+// exact name is missing a file whose name differs only in letter case is found instead, so that
+// a picture folder or a thread table folder copied between file systems keeps working.
 namespace oru::files {
 
 // Where the path formed by a panel lies on this machine, if something exists there.
