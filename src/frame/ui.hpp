@@ -27,7 +27,7 @@ public:
         if (i < 0 || static_cast<std::size_t>(i) >= N) fail::noSuchArrayElement(name_, i);
         return *items_[static_cast<std::size_t>(i)];
     }
-    static constexpr int size() { return static_cast<int>(N); }
+    constexpr int size() const { return static_cast<int>(N); }
 
 private:
     std::string_view name_;  // the inventory's name, which outlives the panel
