@@ -1,5 +1,6 @@
 #pragma once
 
+// What the panels build their widget structs and their tooltip tables with.
 #include <array>
 #include <cstddef>
 #include <span>
@@ -9,7 +10,6 @@
 #include "frame/failures.hpp"
 #include "oru/panel.hpp"
 
-// What the panels build their widget structs and their tooltip tables with.
 namespace oru {
 
 // A widget array of a panel, looked up once when the panel is built: array(i) is the element i
