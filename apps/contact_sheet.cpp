@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/resources.hpp"
 #include "oru/qt/artwork.hpp"
+#include "oru/resources.hpp"
 
 namespace {
 
@@ -81,7 +81,7 @@ std::vector<Group> groups() {
     }
     Group& toolbox = groupFor("Toolbox (host design tools)");
     for (const auto& entry : oru::res::toolbox())
-        toolbox.names.push_back(std::to_string(entry.id));
+        toolbox.names.emplace_back(entry.name);
     std::erase_if(out, [](const Group& g) { return g.names.empty(); });
     return out;
 }

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <thread>
 
-#include "frame/files.hpp"
+#include "oru/lookups.hpp"
 #include "oru/oru.hpp"
 #include "scenarios.hpp"
 

@@ -10,7 +10,6 @@
 #include <tuple>
 
 #include "environment.hpp"
-#include "frame/pictures.hpp"
 #include "heap_counter.hpp"
 #include "oru/oru.hpp"
 #include "scenarios.hpp"
@@ -107,12 +106,16 @@ void Click(Turning& t, const char* name, int index = -1) { t.panel.widget(name, 
 void Click(Milling& m, const char* name, int index = -1) { m.panel.widget(name, index).click(); }
 
 // A picture looked up in a folder that holds neither its JPEG nor its BMP file: each name is
-// then looked for without regard to letter case, which lists the folder.
+// then looked for without regard to letter case, which lists the folder. The milling panel's tool
+// picture is such a lookup and little else.
 void MissingPicture(benchmark::State& state) {
-    const std::string folder = Environment::get().pictures();
+    Host host;
+    OperFraisage panel(host);
+    panel.chbmp = Environment::get().pictures();
     for (auto _ : state)
-        benchmark::DoNotOptimize(pict::FolderPicture(folder, "NO_SUCH_PICTURE"));
-    CountSystemCalls(state, [&] { pict::FolderPicture(folder, "NO_SUCH_PICTURE"); });
+        panel.SetOutil("NO_SUCH_PICTURE");
+    expectQuiet(state, host);
+    CountSystemCalls(state, [&] { panel.SetOutil("NO_SUCH_PICTURE"); });
 }
 
 // ---- memory -------------------------------------------------------------------------------

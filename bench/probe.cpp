@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "environment.hpp"
-#include "frame/pictures.hpp"
 #include "oru/oru.hpp"
 #include "scenarios.hpp"
 #include "syscall_counter.hpp"
@@ -30,6 +29,9 @@ int main(int argc, char** argv) {
     Milling milling(host, MillingCaseOf(20), env.pictures());
     Turning longTurning(host, TurningCaseOf(101), env.pictures(), env.threadTables(233));
     Turning threading(host, TurningCaseOf(130), env.pictures(), env.threadTables(233));
+    // A picture in neither sub-folder: the milling panel's tool picture is such a lookup.
+    oru::OperFraisage missing(host);
+    missing.chbmp = env.pictures();
     std::function<void()> action;
     if (which == "milling-pocket")
         action = [&] { milling.setUp(); };
@@ -38,7 +40,7 @@ int main(int argc, char** argv) {
     else if (which == "turning-130")
         action = [&] { threading.setUp(); };
     else if (which == "missing-picture")
-        action = [&] { oru::pict::FolderPicture(env.pictures(), "NO_SUCH_PICTURE"); };
+        action = [&] { missing.SetOutil("NO_SUCH_PICTURE"); };
     else {
         std::cerr << "unknown case " << which << "\n";
         return 2;

@@ -68,34 +68,8 @@ void Step(FuzzedDataProvider& in, Host& host, OperFraisage& p) {
             break;
         }
         case 8:
-            Untrapped("value getters", [&] {
-                p.GetZsecu();
-                p.GetDiam();
-                p.GetProfondeur();
-            });
-            Trapped("trapped value getters", [&] {
-                p.GetGardeZ();
-                p.GetPasse();
-                p.GetDerpasse();
-                p.GetSurepZ();
-                p.GetSurepXY();
-                p.GetDepasse();
-            });
-            break;
         case 9:
-            Untrapped("mode getters", [&] {
-                p.GetAval();
-                p.GetApproche();
-                p.GetDegageZ();
-                p.GetBalayage();
-            });
-            Trapped("engagement getters", [&] {
-                p.GetAccostage();
-                p.GetGardeAccoste();
-                p.GetGardeDegage();
-                p.GetRecouvre();
-                p.GetAngBal();
-            });
+            ReadEveryGetter(p);
             break;
         case 10:
             UserAction(in, p.Avalant1());

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "oru/error.hpp"
+#include "oru/getters.hpp"
 #include "oru/host.hpp"
 #include "oru/panel.hpp"
 #include "oru/widget.hpp"
@@ -72,21 +73,33 @@ inline void ForgetMessages(Host& host) { host.clearMessages(); }
 
 // A public operation with a failure trap of its own: nothing may escape it.
 template <class F>
-void Trapped(const char* what, F&& f) {
+void Trapped(std::string_view what, F&& f) {
     try {
         f();
     } catch (...) {
-        Finding(std::string("exception escaped a trapped operation: ") + what);
+        Finding("exception escaped a trapped operation: " + std::string(what));
     }
 }
 // A public operation without a trap: only oru::Error may escape it.
 template <class F>
-void Untrapped(const char* what, F&& f) {
+void Untrapped(std::string_view what, F&& f) {
     try {
         f();
     } catch (const Error&) {
     } catch (...) {
-        Finding(std::string("non-oru exception escaped: ") + what);
+        Finding("non-oru exception escaped: " + std::string(what));
+    }
+}
+
+// Every getter of the panel, from its table: the trapped ones must not throw at all, the others
+// may let oru::Error through.
+template <class P>
+void ReadEveryGetter(const P& panel) {
+    for (const Getter<P>& g : getters<P>()) {
+        if (g.trapped)
+            Trapped(g.name, [&] { g(panel); });
+        else
+            Untrapped(g.name, [&] { g(panel); });
     }
 }
 

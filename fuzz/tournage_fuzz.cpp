@@ -92,33 +92,7 @@ void Step(FuzzedDataProvider& in, OperTournage& p) {
             p.DirSld = in.ConsumeBool() ? Folder().folder() : Text(in, {"", "\\"});
             break;
         case 5:
-            Untrapped("getters", [&] {
-                p.GetXsecu();
-                p.GetZsecu();
-                p.GetGardeAccost();
-                p.GetGardeDeg();
-                p.GetGardeZ();
-                p.GetPasseZ();
-                p.GetProfFilet();
-                p.GetDerPasseZ();
-                p.GetSurepXY();
-                p.GetPas();
-            });
-            Untrapped("getters", [&] {
-                p.GetSurepZ();
-                p.GetSurepPlonge();
-                p.GetDepasseZ();
-                p.GetAnglePlonge();
-                p.GetProfondeur();
-                p.GetDiamChanf();
-                p.GetTypeAppro();
-                p.GetDegZsecu();
-            });
-            Untrapped("GetNbPasse", [&] { p.GetNbPasse(); });
-            Untrapped("GetTypeEbauche", [&] { p.GetTypeEbauche(); });
-            Untrapped("GetUsineGorge", [&] { p.GetUsineGorge(); });
-            Untrapped("GetTypeFilet", [&] { p.GetTypeFilet(); });
-            Untrapped("GetSensFilet", [&] { p.GetSensFilet(); });
+            ReadEveryGetter(p);
             break;
         default:
             UserAction(in, p);

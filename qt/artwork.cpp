@@ -13,7 +13,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "frame/resources.hpp"
+#include "oru/resources.hpp"
 
 // Registers the artwork compiled into the library (a static library's resources are not
 // registered by themselves). Outside any namespace, as Qt requires.
@@ -116,10 +116,7 @@ private:
 }  // namespace
 
 QSize resourceSize(std::string_view name) {
-    if (res::find(name, res::Type::Icon)) return {res::kIconSize, res::kIconSize};
-    if (res::find(name, res::Type::Bitmap)) return {res::kBitmapSize, res::kBitmapSize};
-    for (const auto& entry : res::toolbox())
-        if (name == std::to_string(entry.id)) return {res::kToolboxWidth, res::kToolboxHeight};
+    if (const auto size = res::sizeOf(name)) return {size->width, size->height};
     return {};
 }
 

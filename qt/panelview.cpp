@@ -36,14 +36,13 @@
 namespace oru::qt {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 int px(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// Windowed kinds stay above the pictures and labels they are laid over, as on the platform the
-// panels were designed for; frames keep their place so that they never cover a sibling.
+// Buttons, boxes, lists and hosted controls stay above the pictures and labels they are laid
+// over (the layouts put value boxes on the sketches); frames keep their place so that they never
+// cover a sibling.
 bool drawnAbove(WidgetKind k) {
     switch (k) {
         case WidgetKind::CommandButton:
@@ -59,9 +58,9 @@ bool drawnAbove(WidgetKind k) {
 
 Qt::Alignment labelAlignment(int a) {
     switch (a) {
-        case 1:
+        case kRightJustify:
             return Qt::AlignRight | Qt::AlignTop;
-        case 2:
+        case kCentred:
             return Qt::AlignHCenter | Qt::AlignTop;
         default:
             return Qt::AlignLeft | Qt::AlignTop;

@@ -1,14 +1,22 @@
+// The tool picture library: which drawing, hand and provider each tool code names, and the
+// drawing of a tool from its artwork (resources/tools/*.svg). Only what follows from the code is
+// written as code: the family and edge tables, the mirror image of a left-hand tool, the quarter
+// turn of a radial tool. The shapes themselves are SVG artwork, with their cutting points below.
 #include "oru/qt/toolpictures.hpp"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
+#include <QSvgRenderer>
 #include <QTransform>
-#include <array>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "oru/picture.hpp"
+
+// Registers the tool drawings compiled into the library (outside any namespace, as Qt requires).
+static void registerToolArtwork() { Q_INIT_RESOURCE(oru_tool_artwork); }
 
 namespace oru::qt {
 namespace {
@@ -124,244 +132,68 @@ std::optional<Tool> parse(std::string_view code) {
 
 // ---- drawing --------------------------------------------------------------------------------
 
-const QColor kInsert{0x25, 0x63, 0xEB};
-const QColor kInsertLine{0x1E, 0x3A, 0x8A};
-const QColor kHolder{0x93, 0xC5, 0xFD};
+// The artwork of each shape: an SVG file of resources/tools/, drawn for the right hand (a
+// left-hand tool is its mirror image, a radial tool the axial drawing turned to point down),
+// with the point where it cuts. The drawings are artwork; what follows from the tool code (which
+// drawing, which hand, which orientation, which provider) is code.
+struct ArtworkRow {
+    Shape shape;
+    std::string_view file;
+    QPointF cut;  // in logical pixels of the right-hand drawing; keep it in step with the file
+};
+// clang-format off
+const ArtworkRow kArtwork[] = {
+    {Shape::Turning,          "turning",        {8, 72}},
+    {Shape::Copying,          "copying",        {6, 74}},
+    {Shape::Grooving,         "grooving",       {40, 78}},
+    {Shape::Parting,          "parting",        {40, 78}},
+    {Shape::FullRadius,       "full-radius",    {40, 78}},
+    {Shape::Threading,        "threading",      {40, 78}},
+    {Shape::Boring,           "boring",         {6, 34}},
+    {Shape::InnerCopying,     "inner-copying",  {5, 32}},
+    {Shape::InnerGrooving,    "inner-grooving", {12, 22}},
+    {Shape::InnerThread,      "inner-thread",   {12, 22}},
+    {Shape::FaceGrooving,     "face-grooving",  {0, 40}},
+    {Shape::AxialDrill,       "drill",          {0, 40}},
+    {Shape::AxialCentre,      "centre-drill",   {0, 40}},
+    {Shape::AxialSpot,        "spot-drill",     {0, 40}},
+    {Shape::AxialTap,         "tap",            {0, 40}},
+    {Shape::AxialCounterbore, "counterbore",    {0, 40}},
+    {Shape::AxialCountersink, "countersink",    {0, 40}},
+    {Shape::RadialDrill,      "drill",          {0, 40}},
+    {Shape::RadialSpot,       "spot-drill",     {0, 40}},
+    {Shape::RadialTap,        "tap",            {0, 40}},
+    {Shape::RadialMill,       "end-mill",       {0, 40}},
+    {Shape::Knurling,         "knurling",       {26, 76}},
+    {Shape::Form,             "form",           {10, 70}},
+    {Shape::BarStop,          "bar-stop",       {0, 40}},
+};
+// clang-format on
 
-void holder(QPainter& p, const QPolygonF& shape) {
-    p.setPen(QPen(kInsertLine, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.setBrush(kHolder);
-    p.drawPolygon(shape);
+const ArtworkRow& artworkOf(Shape s) {
+    for (const ArtworkRow& row : kArtwork)
+        if (row.shape == s) return row;
+    return kArtwork[0];  // not reached: every shape has a row
 }
-void holder(QPainter& p, const QRectF& r) { holder(p, QPolygonF(r)); }
 
-void insert(QPainter& p, const QPolygonF& shape) {
-    p.setPen(QPen(kInsertLine, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.setBrush(kInsert);
-    p.drawPolygon(shape);
-}
-void insert(QPainter& p, const QPainterPath& shape) {
-    p.setPen(QPen(kInsertLine, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.setBrush(kInsert);
-    p.drawPath(shape);
-}
-void insert(QPainter& p, const QRectF& r) { insert(p, QPolygonF(r)); }
-
-QPolygonF poly(std::initializer_list<QPointF> pts) { return QPolygonF(pts); }
-
-// Every shape is drawn for the right hand; the left hand is its mirror image.
-void drawShape(QPainter& p, Shape s) {
-    switch (s) {
-        case Shape::Turning:
-            holder(p, QRectF(38.5, 0.5, 24, 46));
-            holder(p, poly({{38.5, 46.5},
-                            {62.5, 46.5},
-                            {62.5, 56.5},
-                            {30.5, 70.5},
-                            {20.5, 70.5},
-                            {20.5, 60.5}}));
-            insert(p, poly({{8, 72}, {18.5, 54.5}, {36.5, 56.5}, {28.5, 72.5}}));
-            break;
-        case Shape::Copying:
-            holder(p, QRectF(38.5, 0.5, 24, 46));
-            holder(p, poly({{38.5, 46.5}, {62.5, 46.5}, {62.5, 56.5}, {36.5, 72.5}, {24.5, 72.5}}));
-            insert(p, poly({{6, 74}, {34.5, 58.5}, {40.5, 62.5}, {22.5, 73.5}}));
-            break;
-        case Shape::Grooving:
-            holder(p, QRectF(30.5, 0.5, 24, 40));
-            holder(p, poly({{30.5, 40.5}, {54.5, 40.5}, {46.5, 60.5}, {36.5, 60.5}}));
-            insert(p, QRectF(36, 58, 8, 20));
-            break;
-        case Shape::Parting:
-            holder(p, QRectF(30.5, 0.5, 24, 30));
-            holder(p, QRectF(36.5, 30.5, 10, 26));
-            insert(p, QRectF(37.5, 56, 5, 22));
-            break;
-        case Shape::FullRadius: {
-            holder(p, QRectF(30.5, 0.5, 24, 40));
-            holder(p, poly({{30.5, 40.5}, {54.5, 40.5}, {46.5, 58.5}, {34.5, 58.5}}));
-            QPainterPath edge;
-            edge.moveTo(34.5, 56);
-            edge.lineTo(45.5, 56);
-            edge.lineTo(45.5, 72.5);
-            edge.arcTo(QRectF(34.5, 67, 11, 11), 0, -180);
-            edge.closeSubpath();
-            insert(p, edge);
-            break;
-        }
-        case Shape::Threading:
-            holder(p, QRectF(30.5, 0.5, 24, 40));
-            holder(p, poly({{30.5, 40.5}, {54.5, 40.5}, {50.5, 60.5}, {30.5, 60.5}}));
-            insert(p, poly({{31, 60}, {49, 60}, {40, 78}}));
-            break;
-        case Shape::Boring:
-        case Shape::InnerCopying:
-            holder(p, QRectF(14.5, 40.5, 66, 12));
-            insert(p, s == Shape::Boring
-                          ? poly({{6, 34}, {24.5, 36.5}, {22.5, 48.5}, {8.5, 46.5}})
-                          : poly({{5, 32}, {26.5, 42.5}, {22.5, 48.5}, {10.5, 46.5}}));
-            break;
-        case Shape::InnerGrooving:
-            holder(p, QRectF(14.5, 40.5, 66, 12));
-            holder(p, poly({{8.5, 52.5}, {8.5, 38.5}, {14.5, 38.5}, {20.5, 52.5}}));
-            insert(p, QRectF(8, 22, 8, 18));
-            break;
-        case Shape::InnerThread:
-            holder(p, QRectF(14.5, 40.5, 66, 12));
-            holder(p, poly({{6.5, 52.5}, {6.5, 40.5}, {20.5, 40.5}, {20.5, 52.5}}));
-            insert(p, poly({{5, 40}, {21, 40}, {13, 22}}));
-            break;
-        case Shape::FaceGrooving:
-            holder(p, QRectF(48.5, 22.5, 31, 36));
-            holder(p, poly({{30.5, 32.5}, {48.5, 28.5}, {48.5, 52.5}, {30.5, 48.5}}));
-            insert(p, QRectF(2, 36, 30, 8));
-            break;
-        case Shape::AxialDrill:
-        case Shape::RadialDrill: {
-            holder(p, QRectF(56.5, 28.5, 23, 24));
-            QPainterPath body;
-            body.moveTo(0, 40);
-            body.lineTo(8, 33.5);
-            body.lineTo(56.5, 33.5);
-            body.lineTo(56.5, 46.5);
-            body.lineTo(8, 46.5);
-            body.closeSubpath();
-            insert(p, body);
-            p.setPen(QPen(kInsertLine, 1.0));
-            for (double x = 14; x < 52; x += 10)
-                p.drawLine(QPointF(x, 46.5), QPointF(x + 7, 33.5));
-            break;
-        }
-        case Shape::AxialCentre:
-            holder(p, QRectF(56.5, 28.5, 23, 24));
-            insert(p, poly({{0, 40},
-                            {6, 37},
-                            {14, 37},
-                            {22, 31.5},
-                            {56.5, 31.5},
-                            {56.5, 48.5},
-                            {22, 48.5},
-                            {14, 43},
-                            {6, 43}}));
-            break;
-        case Shape::AxialSpot:
-        case Shape::RadialSpot:
-            holder(p, QRectF(56.5, 28.5, 23, 24));
-            insert(p, poly({{0, 40}, {9, 31.5}, {56.5, 31.5}, {56.5, 48.5}, {9, 48.5}}));
-            break;
-        case Shape::AxialTap:
-        case Shape::RadialTap: {
-            holder(p, QRectF(56.5, 28.5, 23, 24));
-            insert(p, poly({{2, 35.5},
-                            {40.5, 35.5},
-                            {40.5, 33.5},
-                            {56.5, 33.5},
-                            {56.5, 46.5},
-                            {40.5, 46.5},
-                            {40.5, 44.5},
-                            {2, 44.5}}));
-            p.setPen(QPen(kInsertLine, 1.0));
-            for (double x = 6; x < 38; x += 4)
-                p.drawLine(QPointF(x, 35.5), QPointF(x + 2, 44.5));
-            break;
-        }
-        case Shape::AxialCounterbore:
-            holder(p, QRectF(56.5, 28.5, 23, 24));
-            insert(p, poly({{0, 36},
-                            {6, 36},
-                            {6, 28.5},
-                            {20.5, 28.5},
-                            {20.5, 34.5},
-                            {56.5, 34.5},
-                            {56.5, 45.5},
-                            {20.5, 45.5},
-                            {20.5, 51.5},
-                            {6, 51.5},
-                            {6, 44},
-                            {0, 44}}));
-            break;
-        case Shape::AxialCountersink:
-            holder(p, QRectF(56.5, 28.5, 23, 24));
-            insert(p, poly({{2, 40},
-                            {18.5, 23.5},
-                            {26.5, 23.5},
-                            {26.5, 34.5},
-                            {56.5, 34.5},
-                            {56.5, 45.5},
-                            {26.5, 45.5},
-                            {26.5, 56.5},
-                            {18.5, 56.5}}));
-            break;
-        case Shape::RadialMill:
-            holder(p, QRectF(56.5, 28.5, 23, 24));
-            insert(p, QRectF(0, 32, 56.5, 16));
-            p.setPen(QPen(kInsertLine, 1.0));
-            for (double x = 6; x < 30; x += 8)
-                p.drawLine(QPointF(x, 48), QPointF(x + 8, 32));
-            break;
-        case Shape::Knurling:
-            holder(p, QRectF(38.5, 0.5, 24, 40));
-            holder(p, poly({{38.5, 40.5}, {62.5, 40.5}, {50.5, 60.5}, {30.5, 60.5}}));
-            insert(p, QRectF(14, 54, 24, 22));
-            p.setPen(QPen(kInsertLine, 1.0));
-            for (double x = 16; x < 38; x += 4)
-                p.drawLine(QPointF(x, 76), QPointF(x + 4, 54));
-            break;
-        case Shape::Form:
-            holder(p, QRectF(26.5, 0.5, 40, 36));
-            insert(p, poly({{10, 70},
-                            {10, 52},
-                            {18, 44},
-                            {26.5, 36.5},
-                            {66.5, 36.5},
-                            {66.5, 52},
-                            {44, 52},
-                            {36, 60},
-                            {24, 60},
-                            {18, 70}}));
-            break;
-        case Shape::BarStop: {
-            holder(p, QRectF(44.5, 26.5, 35, 28));
-            QPainterPath stop;
-            stop.addRect(QRectF(0, 30, 44.5, 20));
-            insert(p, stop);
-            insert(p, QRectF(0, 26, 5, 28));
-            break;
-        }
-    }
+// The parsed artwork of a shape, read once per file.
+QSvgRenderer& rendererOf(Shape s) {
+    static std::map<std::string_view, std::unique_ptr<QSvgRenderer>> renderers;
+    const std::string_view file = artworkOf(s).file;
+    std::unique_ptr<QSvgRenderer>& r = renderers[file];
+    static const bool registered = (registerToolArtwork(), true);
+    (void)registered;
+    if (!r)
+        r = std::make_unique<QSvgRenderer>(QStringLiteral(":/oru/tools/") +
+                                           QString::fromUtf8(file.data(), qsizetype(file.size())) +
+                                           QStringLiteral(".svg"));
+    return *r;
 }
 
 // Radial tools are the axial drawing turned to point down.
 bool radial(Shape s) {
     return s == Shape::RadialDrill || s == Shape::RadialSpot || s == Shape::RadialTap ||
            s == Shape::RadialMill;
-}
-
-QPointF cutting(Shape s) {
-    switch (s) {
-        case Shape::Turning:
-            return {8, 72};
-        case Shape::Copying:
-            return {6, 74};
-        case Shape::Grooving:
-        case Shape::Parting:
-        case Shape::FullRadius:
-        case Shape::Threading:
-            return {40, 78};
-        case Shape::Boring:
-            return {6, 34};
-        case Shape::InnerCopying:
-            return {5, 32};
-        case Shape::InnerGrooving:
-        case Shape::InnerThread:
-            return {12, 22};
-        case Shape::Knurling:
-            return {26, 76};
-        case Shape::Form:
-            return {10, 70};
-        default:  // axial tools and the bar stop: the middle of the left side
-            return {0, 40};
-    }
 }
 
 QTransform orientation(const Tool& t) {
@@ -425,7 +257,7 @@ std::optional<QImage> ToolPictures::image(std::string_view code) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(kScale, kScale);
     p.setTransform(orientation(*tool), true);
-    drawShape(p, tool->shape);
+    rendererOf(tool->shape).render(&p, QRectF(0, 0, kLogicalSize, kLogicalSize));
     p.end();
     return img;
 }
@@ -433,7 +265,7 @@ std::optional<QImage> ToolPictures::image(std::string_view code) {
 std::optional<QPointF> ToolPictures::cuttingPoint(std::string_view code) {
     const std::optional<Tool> tool = parse(code);
     if (!tool) return std::nullopt;
-    return orientation(*tool).map(cutting(tool->shape));
+    return orientation(*tool).map(artworkOf(tool->shape).cut);
 }
 
 }  // namespace oru::qt

@@ -9,49 +9,15 @@ namespace oru::qt {
 namespace {
 
 bool ignorable(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
-
-bool readsEntirelyAsNumber(std::string_view text) {
-    std::string t;
-    for (char c : text)
-        if (!ignorable(c)) t.push_back(c);
-    std::size_t i = 0;
-    const std::size_t n = t.size();
-    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
-    bool digits = false;
-    while (i < n && digit(t[i])) {
-        digits = true;
-        ++i;
-    }
-    if (i < n && t[i] == '.') {
-        ++i;
-        while (i < n && digit(t[i])) {
-            digits = true;
-            ++i;
-        }
-    }
-    if (!digits) return false;
-    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
-        bool expDigits = false;
-        while (i < n && digit(t[i])) {
-            expDigits = true;
-            ++i;
-        }
-        if (!expDigits) return false;
-    }
-    return i == n;
-}
 
 std::optional<QString> typingHint(std::string_view text) {
     bool blank = true;
     for (char c : text)
         if (!ignorable(c)) blank = false;
     if (blank) return std::nullopt;
-    if (readsEntirelyAsNumber(text)) {
+    if (ReadsEntirelyAsNumber(text)) {
         // Written as a number, but too large for one ("1e400", four hundred nines).
         try {
             (void)Val(text);
@@ -87,7 +53,7 @@ std::optional<QString> boxHint(std::string_view text, std::string_view toolTip) 
         const std::size_t next = toolTip.find(kAbove, from);
         const std::string_view bound =
             toolTip.substr(from, next == toolTip.npos ? toolTip.npos : next - from);
-        if (readsEntirelyAsNumber(bound)) {
+        if (ReadsEntirelyAsNumber(bound)) {
             try {
                 const double b = Val(bound);
                 if (!highest || b > *highest) {

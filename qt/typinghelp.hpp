@@ -6,13 +6,9 @@
 
 namespace oru::qt {
 
-// Whether a text reads entirely as a number the way the panels read numbers: blanks, tabs and
-// line feeds ignored, an optional sign, digits with "." as the decimal point, an optional
-// exponent, and nothing else. "12,5" does not (the panels read it as 12).
-bool readsEntirelyAsNumber(std::string_view text);
-
-// The typing help of a value box: for a text that is not empty and does not read entirely as a
-// number, the value the panel actually reads ("lu : 12"); nothing otherwise.
+// The typing help of a value box: for a text that is not blank and does not read entirely as a
+// number (oru::ReadsEntirelyAsNumber: "12,5", which the panels read as 12), the value the panel
+// actually reads ("lu : 12"); nothing otherwise.
 std::optional<QString> typingHint(std::string_view text);
 // What the panel reads from a text, as the hint says it ("lu : 12", or the overflow).
 QString readHint(std::string_view text);

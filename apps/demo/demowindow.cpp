@@ -17,7 +17,11 @@
 #include <QVBoxLayout>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <variant>
+#include <vector>
 
+#include "oru/getters.hpp"
 #include "oru/qt/panelview.hpp"
 #include "oru/qt/toolpictures.hpp"
 
@@ -40,13 +44,17 @@ QString shown(T v) {
 
 // One value the host reads back: its name and how to read it.
 struct Reading {
-    const char* name;
+    std::string name;
     std::function<QString()> read;
 };
 
-template <class P, class R>
-Reading getter(const char* name, P* panel, R (P::*fn)()) {
-    return {name, [panel, fn] { return shown((panel->*fn)()); }};
+// Every getter of a control, from the library's table; `prefix` names the control.
+template <class P>
+void addGetters(std::vector<Reading>& rows, const P* panel, const std::string& prefix = {}) {
+    for (const oru::Getter<P>& g : oru::getters<P>())
+        rows.push_back({prefix + std::string(g.name), [panel, &g] {
+                            return std::visit([](const auto& v) { return shown(v); }, g(*panel));
+                        }});
 }
 
 QComboBox* comboOf(std::span<const Named> rows) {
@@ -310,61 +318,20 @@ void DemoWindow::refreshValues() {
         rows = {
             {"Typoper", [p] { return shown(p->Typoper); }},
             {"ExtBrut", [p] { return shown(p->ExtBrut); }},
-            getter("GetZsecu", p, &oru::OperFraisage::GetZsecu),
-            getter("GetGardeZ", p, &oru::OperFraisage::GetGardeZ),
-            getter("GetPasse", p, &oru::OperFraisage::GetPasse),
-            getter("GetDerpasse", p, &oru::OperFraisage::GetDerpasse),
-            getter("GetSurepZ", p, &oru::OperFraisage::GetSurepZ),
-            getter("GetSurepXY", p, &oru::OperFraisage::GetSurepXY),
-            getter("GetDiam", p, &oru::OperFraisage::GetDiam),
-            getter("GetDepasse", p, &oru::OperFraisage::GetDepasse),
-            getter("GetProfondeur", p, &oru::OperFraisage::GetProfondeur),
-            getter("GetAval", p, &oru::OperFraisage::GetAval),
-            getter("GetApproche", p, &oru::OperFraisage::GetApproche),
-            getter("GetDegageZ", p, &oru::OperFraisage::GetDegageZ),
-            getter("GetAccostage", p, &oru::OperFraisage::GetAccostage),
-            getter("GetGardeAccoste", p, &oru::OperFraisage::GetGardeAccoste),
-            getter("GetGardeDegage", p, &oru::OperFraisage::GetGardeDegage),
-            getter("GetRecouvre", p, &oru::OperFraisage::GetRecouvre),
-            getter("GetBalayage", p, &oru::OperFraisage::GetBalayage),
-            getter("GetAngBal", p, &oru::OperFraisage::GetAngBal),
         };
+        addGetters(rows, p);
     } else {
         oru::OperTournage* p = turning_.get();
         title = QStringLiteral("Tournage");
         rows = {
             {"NumOp", [p] { return shown(p->NumOp); }},
-            getter("GetXsecu", p, &oru::OperTournage::GetXsecu),
-            getter("GetZsecu", p, &oru::OperTournage::GetZsecu),
-            getter("GetGardeAccost", p, &oru::OperTournage::GetGardeAccost),
-            getter("GetGardeDeg", p, &oru::OperTournage::GetGardeDeg),
-            getter("GetGardeZ", p, &oru::OperTournage::GetGardeZ),
-            getter("GetPasseZ", p, &oru::OperTournage::GetPasseZ),
-            getter("GetProfFilet", p, &oru::OperTournage::GetProfFilet),
-            getter("GetDerPasseZ", p, &oru::OperTournage::GetDerPasseZ),
-            getter("GetSurepXY", p, &oru::OperTournage::GetSurepXY),
-            getter("GetPas", p, &oru::OperTournage::GetPas),
-            getter("GetSurepZ", p, &oru::OperTournage::GetSurepZ),
-            getter("GetSurepPlonge", p, &oru::OperTournage::GetSurepPlonge),
-            getter("GetDepasseZ", p, &oru::OperTournage::GetDepasseZ),
-            getter("GetAnglePlonge", p, &oru::OperTournage::GetAnglePlonge),
-            getter("GetProfondeur", p, &oru::OperTournage::GetProfondeur),
-            getter("GetDiamChanf", p, &oru::OperTournage::GetDiamChanf),
-            getter("GetTypeAppro", p, &oru::OperTournage::GetTypeAppro),
-            getter("GetDegZsecu", p, &oru::OperTournage::GetDegZsecu),
-            getter("GetNbPasse", p, &oru::OperTournage::GetNbPasse),
-            getter("GetTypeEbauche", p, &oru::OperTournage::GetTypeEbauche),
-            getter("GetUsineGorge", p, &oru::OperTournage::GetUsineGorge),
-            getter("GetTypeFilet", p, &oru::OperTournage::GetTypeFilet),
-            getter("GetSensFilet", p, &oru::OperTournage::GetSensFilet),
         };
+        addGetters(rows, p);
     }
-    std::vector<Reading> selectors = {
-        getter("Avalant.GetAvalant", avalant_.get(), &oru::Avalant::GetAvalant),
-        getter("SensRot.GetSensRot", sensRot_.get(), &oru::SensRot::GetSensRot),
-        getter("SensRot.GetTournant", sensRot_.get(), &oru::SensRot::GetTournant),
-        getter("Arrosage.GetArrosage", arrosage_.get(), &oru::Arrosage::GetArrosage),
-    };
+    std::vector<Reading> selectors;
+    addGetters(selectors, avalant_.get(), "Avalant.");
+    addGetters(selectors, sensRot_.get(), "SensRot.");
+    addGetters(selectors, arrosage_.get(), "Arrosage.");
 
     // Reading is what a host does after the user's work; a getter that fails shows its error
     // box there. Here the box would come back after every keystroke, so the pane shows it inline.
@@ -382,7 +349,7 @@ void DemoWindow::refreshValues() {
                 QString prompt = QString::fromStdString(host_.messages().back().prompt);
                 value += QStringLiteral("  (boîte : %1)").arg(prompt.replace("\r\n", " — "));
             }
-            auto* item = new QTreeWidgetItem(parent, {QString::fromLatin1(r.name), value});
+            auto* item = new QTreeWidgetItem(parent, {QString::fromStdString(r.name), value});
             item->setToolTip(1, value);
         }
     };

@@ -1,6 +1,8 @@
 #include "controls.hpp"
 
+#include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "oru/oru.hpp"
@@ -23,12 +25,22 @@ Value ToArray(const std::vector<T>& values) {
     return Value(std::move(a));
 }
 
-// The tables below name each member once; these spell out the reading and writing around it.
-#define ORU_GETTER(Class, Name)                                               \
-    GetterDef {                                                               \
-#Name, [](oru::Panel & p) { return Value(As<oru::Class>(p).Name()); } \
-    }
+// The getters of a control, from the library's table: each value as JSON.
+template <class P>
+std::span<const GetterDef> GettersOf() {
+    static const std::vector<GetterDef> defs = [] {
+        std::vector<GetterDef> v;
+        for (const oru::Getter<P>& g : oru::getters<P>())
+            v.push_back({g.name, [&g](const oru::Panel& p) {
+                             return std::visit([](const auto& x) { return Value(x); },
+                                               g(static_cast<const P&>(p)));
+                         }});
+        return v;
+    }();
+    return defs;
+}
 
+// The tables below name each member once; these spell out the reading and writing around it.
 #define ORU_PROPERTY(Class, Name, Type, Read)                               \
     PropertyDef {                                                           \
 #Name, Type, [](oru::Panel& p) { return Value(As<oru::Class>(p).Name); }, \
@@ -57,10 +69,6 @@ Value ToArray(const std::vector<T>& values) {
 const OperationDef kAvalantOps[] = {
     ORU_SET_INT16(Avalant, SetAvalant, "newaval"),
 };
-const GetterDef kAvalantGetters[] = {
-    ORU_GETTER(Avalant, GetAvalant),
-};
-
 // ---- SensRot ----------------------------------------------------------------------------------
 
 const OperationDef kSensRotOps[] = {
@@ -76,20 +84,11 @@ const OperationDef kSensRotOps[] = {
          };
      }},
 };
-const GetterDef kSensRotGetters[] = {
-    ORU_GETTER(SensRot, GetSensRot),
-    ORU_GETTER(SensRot, GetTournant),
-};
-
 // ---- Arrosage ---------------------------------------------------------------------------------
 
 const OperationDef kArrosageOps[] = {
     ORU_SET_INT16(Arrosage, SetArrosage, "Arrose"),
 };
-const GetterDef kArrosageGetters[] = {
-    ORU_GETTER(Arrosage, GetArrosage),
-};
-
 // ---- OperFraisage -----------------------------------------------------------------------------
 
 const PropertyDef kFraisageProps[] = {
@@ -134,18 +133,6 @@ const OperationDef kFraisageOps[] = {
      }},
 };
 
-const GetterDef kFraisageGetters[] = {
-    ORU_GETTER(OperFraisage, GetZsecu),       ORU_GETTER(OperFraisage, GetGardeZ),
-    ORU_GETTER(OperFraisage, GetPasse),       ORU_GETTER(OperFraisage, GetDerpasse),
-    ORU_GETTER(OperFraisage, GetSurepZ),      ORU_GETTER(OperFraisage, GetSurepXY),
-    ORU_GETTER(OperFraisage, GetDiam),        ORU_GETTER(OperFraisage, GetDepasse),
-    ORU_GETTER(OperFraisage, GetProfondeur),  ORU_GETTER(OperFraisage, GetAval),
-    ORU_GETTER(OperFraisage, GetApproche),    ORU_GETTER(OperFraisage, GetDegageZ),
-    ORU_GETTER(OperFraisage, GetAccostage),   ORU_GETTER(OperFraisage, GetGardeAccoste),
-    ORU_GETTER(OperFraisage, GetGardeDegage), ORU_GETTER(OperFraisage, GetRecouvre),
-    ORU_GETTER(OperFraisage, GetBalayage),    ORU_GETTER(OperFraisage, GetAngBal),
-};
-
 // ---- OperTournage -----------------------------------------------------------------------------
 
 const PropertyDef kTournageProps[] = {
@@ -171,22 +158,6 @@ const OperationDef kTournageOps[] = {
      }},
 };
 
-const GetterDef kTournageGetters[] = {
-    ORU_GETTER(OperTournage, GetXsecu),       ORU_GETTER(OperTournage, GetZsecu),
-    ORU_GETTER(OperTournage, GetGardeAccost), ORU_GETTER(OperTournage, GetGardeDeg),
-    ORU_GETTER(OperTournage, GetGardeZ),      ORU_GETTER(OperTournage, GetPasseZ),
-    ORU_GETTER(OperTournage, GetProfFilet),   ORU_GETTER(OperTournage, GetDerPasseZ),
-    ORU_GETTER(OperTournage, GetSurepXY),     ORU_GETTER(OperTournage, GetPas),
-    ORU_GETTER(OperTournage, GetSurepZ),      ORU_GETTER(OperTournage, GetSurepPlonge),
-    ORU_GETTER(OperTournage, GetDepasseZ),    ORU_GETTER(OperTournage, GetAnglePlonge),
-    ORU_GETTER(OperTournage, GetProfondeur),  ORU_GETTER(OperTournage, GetDiamChanf),
-    ORU_GETTER(OperTournage, GetTypeAppro),   ORU_GETTER(OperTournage, GetDegZsecu),
-    ORU_GETTER(OperTournage, GetNbPasse),     ORU_GETTER(OperTournage, GetTypeEbauche),
-    ORU_GETTER(OperTournage, GetUsineGorge),  ORU_GETTER(OperTournage, GetTypeFilet),
-    ORU_GETTER(OperTournage, GetSensFilet),
-};
-
-#undef ORU_GETTER
 #undef ORU_PROPERTY
 #undef ORU_TEXT
 #undef ORU_INT16
@@ -199,11 +170,13 @@ std::unique_ptr<oru::Panel> Make(oru::Host& host) {
 }
 
 const ControlType kTypes[] = {
-    {"OperFraisage", &Make<oru::OperFraisage>, kFraisageProps, kFraisageOps, kFraisageGetters},
-    {"OperTournage", &Make<oru::OperTournage>, kTournageProps, kTournageOps, kTournageGetters},
-    {"Avalant", &Make<oru::Avalant>, {}, kAvalantOps, kAvalantGetters},
-    {"SensRot", &Make<oru::SensRot>, {}, kSensRotOps, kSensRotGetters},
-    {"Arrosage", &Make<oru::Arrosage>, {}, kArrosageOps, kArrosageGetters},
+    {"OperFraisage", &Make<oru::OperFraisage>, kFraisageProps, kFraisageOps,
+     GettersOf<oru::OperFraisage>()},
+    {"OperTournage", &Make<oru::OperTournage>, kTournageProps, kTournageOps,
+     GettersOf<oru::OperTournage>()},
+    {"Avalant", &Make<oru::Avalant>, {}, kAvalantOps, GettersOf<oru::Avalant>()},
+    {"SensRot", &Make<oru::SensRot>, {}, kSensRotOps, GettersOf<oru::SensRot>()},
+    {"Arrosage", &Make<oru::Arrosage>, {}, kArrosageOps, GettersOf<oru::Arrosage>()},
 };
 
 }  // namespace

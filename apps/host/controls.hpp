@@ -1,7 +1,8 @@
 #pragma once
 
 // What the scripted host knows of each of the five controls: how to create it, its public
-// properties, its operations with their argument types, and its getters.
+// properties, its operations with their argument types, and its getters (the library's getter
+// tables, <oru/getters.hpp>).
 #include <functional>
 #include <memory>
 #include <span>
@@ -33,7 +34,7 @@ struct OperationDef {
 
 struct GetterDef {
     std::string_view name;
-    json::Value (*get)(oru::Panel&);  // lets oru::Error through
+    std::function<json::Value(const oru::Panel&)> get;  // lets oru::Error through
 };
 
 struct ControlType {

@@ -21,7 +21,9 @@ namespace {
 constexpr std::string_view kHelp = R"(Usage: oru-host [--root DIR] [SCRIPT]
 
 Runs a script of host calls and user actions on the controls of the library and prints, as
-JSON, the log of what each line reported and the state of every control after the last line.
+JSON, the log of what each line reported and the state of every control after the last line:
+its properties, the values written back, its getters, and the widgets that differ from the
+control as created (only what differs).
 The script is read from SCRIPT, or from the standard input when SCRIPT is absent or "-".
 
   --root DIR   run in DIR: the relative paths of the script (chbmp, DirSld) start there
@@ -44,6 +46,8 @@ or double-quoted with the escapes \" \\ \n \r \t; lists of numbers are written [
   print                   the full state of every control, in the log
   print changes           only what changed since the last print (or since creation)
   print ITEM...           the named widgets, getters, properties or writeBacks
+  print layout            every widget on screen with its place: [left, top, width, height]
+  final on|off            whether the output ends with the final state (default on)
   decimal SEP             the regional decimal separator (default ".")
   toollib MODE            the tool picture library: empty (default: every provider returns
                           nothing), absent (none installed), echo (a picture named after the

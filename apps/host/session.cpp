@@ -5,8 +5,8 @@
 #include <exception>
 
 #include "controls.hpp"
-#include "frame/files.hpp"
 #include "oru/error.hpp"
+#include "oru/lookups.hpp"
 #include "oru/widget.hpp"
 
 namespace oruhost {
@@ -210,8 +210,9 @@ void Session::execute(const std::string& command, Args& args, Value& entry) {
         args.end();
         for (const Control& c : controls_)
             if (c.name == name) throw ScriptError("a control named '" + name + "' exists");
-        controls_.push_back(Control{name, type, type->make(host_), Value::object()});
+        controls_.push_back(Control{name, type, type->make(host_), Value::object(), Value()});
         current_ = controls_.size() - 1;
+        controls_.back().created = widgetsState(*controls_.back().panel);
         // "print changes" shows what happened to the control since it was created.
         Value known = *baseline_.find("controls");
         known.set(name, controlState(controls_.back()));
@@ -277,6 +278,11 @@ void Session::execute(const std::string& command, Args& args, Value& entry) {
         return;
     }
     if (command == "print") {
+        if (args.remaining() == 1 && args.peekWord() == "layout") {
+            args.text("layout");
+            entry.set("layout", layout(*current().panel));
+            return;
+        }
         if (args.done()) {
             Value now = state();
             entry.set("state", now);
@@ -289,6 +295,14 @@ void Session::execute(const std::string& command, Args& args, Value& entry) {
         } else {
             entry.set("items", printItems(args));
         }
+        return;
+    }
+    if (command == "final") {
+        const std::string mode = args.text("on or off");
+        args.end();
+        if (mode != "on" && mode != "off")
+            throw ScriptError("expected on or off, found '" + mode + "'");
+        finalState_ = mode == "on";
         return;
     }
     if (command == "decimal") {
@@ -419,19 +433,44 @@ Value Session::controlState(Control& c) {
         getters.set(g.name, getterValue(c, g.name));
     v.set("getters", std::move(getters));
 
-    // Widgets in inventory order; those of a hosted control follow its container, named
-    // container.widget.
+    v.set("widgets", widgetsState(*c.panel));
+    return v;
+}
+
+// Widgets in inventory order; those of a hosted control follow its container, named
+// container.widget.
+Value Session::widgetsState(const oru::Panel& panel) {
     Value widgets = Value::object();
-    const auto add = [&](const auto& self, const oru::Panel& panel,
-                         const std::string& prefix) -> void {
-        for (const auto& w : panel.widgets()) {
+    const auto add = [&](const auto& self, const oru::Panel& p, const std::string& prefix) -> void {
+        for (const auto& w : p.widgets()) {
             widgets.set(prefix + w->fullName(), widgetState(*w));
             if (w->hosted() != nullptr) self(self, *w->hosted(), prefix + w->fullName() + ".");
         }
     };
-    add(add, *c.panel, "");
-    v.set("widgets", std::move(widgets));
-    return v;
+    add(add, panel, "");
+    return widgets;
+}
+
+// What is on screen: every widget shown, with the frames (and the hosted control) it lies in
+// shown too, and its place in twips (relative to its frame, as the panel sets it).
+Value Session::layout(const oru::Panel& panel) {
+    Value shown = Value::object();
+    const auto onScreen = [](const oru::Widget& w) {
+        for (const oru::Widget* x = &w; x != nullptr; x = x->container())
+            if (!x->visible()) return false;
+        return true;
+    };
+    const auto add = [&](const auto& self, const oru::Panel& p, const std::string& prefix) -> void {
+        for (const auto& w : p.widgets()) {
+            if (!onScreen(*w)) continue;
+            shown.set(prefix + w->fullName(),
+                      Value(json::Array{Value(w->left()), Value(w->top()), Value(w->width()),
+                                        Value(w->height())}));
+            if (w->hosted() != nullptr) self(self, *w->hosted(), prefix + w->fullName() + ".");
+        }
+    };
+    add(add, panel, "");
+    return shown;
 }
 
 Value Session::state() {
@@ -441,6 +480,24 @@ Value Session::state() {
     return Value(json::Object{{"controls", std::move(controls)}});
 }
 
-Value Session::output() { return Value(json::Object{{"log", log_}, {"state", state()}}); }
+Value Session::finalState() {
+    Value controls = Value::object();
+    for (Control& c : controls_) {
+        Value v = controlState(c);
+        const Value* widgets = v.find("widgets");
+        Value changed = json::Diff(c.created, *widgets);
+        Value out = Value::object();
+        for (const json::Member& m : v.members())
+            if (m.first != "widgets") out.set(m.first, m.second);
+        out.set("changedWidgets", std::move(changed));
+        controls.set(c.name, std::move(out));
+    }
+    return Value(json::Object{{"controls", std::move(controls)}});
+}
+
+Value Session::output() {
+    if (!finalState_) return Value(json::Object{{"log", log_}});
+    return Value(json::Object{{"log", log_}, {"state", finalState()}});
+}
 
 }  // namespace oruhost

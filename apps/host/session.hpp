@@ -33,10 +33,15 @@ public:
     void runLine(std::string_view text, int line);
 
     // {"log": [...], "state": {...}}: the log of the lines that reported something, then the
-    // state after the last line.
+    // final state (finalState), unless the script turned it off ("final off").
     json::Value output();
     // The state of every control now: properties, host variables written back, getters, widgets.
     json::Value state();
+    // The state after the last line: every control's properties, host variables written back and
+    // getters, and the widgets that differ from the control as it was created, with only what
+    // differs. A widget's design-time place shows in the layout of the controls ("print" just
+    // after "create", "print layout"), not in every session that leaves it where it is.
+    json::Value finalState();
 
 private:
     struct Control {
@@ -44,6 +49,7 @@ private:
         const ControlType* type = nullptr;
         std::unique_ptr<oru::Panel> panel;
         json::Value writeBacks = json::Value::object();
+        json::Value created;  // the widgets as the control was created
     };
 
     // what one line produced
@@ -57,6 +63,8 @@ private:
     oru::Widget& resolveWidget(const std::string& name);
     json::Value controlState(Control& c);
     json::Value widgetState(const oru::Widget& w);
+    json::Value widgetsState(const oru::Panel& panel);
+    json::Value layout(const oru::Panel& panel);
     json::Value getterValue(Control& c, std::string_view getter);
     json::Value printItems(Args& args);
     static void recordLookup(std::string_view path, void* self);
@@ -68,6 +76,7 @@ private:
     json::Value log_ = json::Value::array();
     json::Value baseline_;  // the state at the last print, for "print changes"
     Report report_;
+    bool finalState_ = true;  // "final off" leaves the final state out of the output
     std::vector<oru::Message>* capture_ = nullptr;  // boxes shown while a getter is read
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "oru/panel.hpp"
 
@@ -13,6 +14,7 @@ namespace oru {
 class Arrosage : public Panel {
 public:
     explicit Arrosage(Host& host);
+    ~Arrosage() override;
 
     // Sets the state, clamped to -1 .. 3: -1 hides the control, 0 to 3 show it in that state.
     // The argument is not written back.
@@ -22,13 +24,14 @@ public:
     std::int16_t GetArrosage() const;
 
 private:
+    struct Ui;  // the control's widgets, looked up once
+
     void UserControl_Initialize();
     void bArro_Click();
     void drawState();
 
-    Widget& bArro_;
-    Widget& tArro_;
-    std::int16_t state_ = 0;
+    std::unique_ptr<Ui> ui_;
+    std::int16_t state_ = 0;  // -1 hidden, 0 to 3
 };
 
 }  // namespace oru

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "oru/panel.hpp"
 
@@ -13,6 +14,7 @@ namespace oru {
 class Avalant : public Panel {
 public:
     explicit Avalant(Host& host);
+    ~Avalant() override;
 
     // -1 hides the control (the mode is kept), 0 shows it in conventional mode ("Opposition"),
     // 1 shows it in climb mode ("Avalant"); any other value changes nothing. The argument is
@@ -23,12 +25,13 @@ public:
     std::int16_t GetAvalant() const;
 
 private:
+    struct Ui;  // the control's widgets, looked up once
+
     void UserControl_Initialize();
     void Bavalant_Click();
 
-    Widget& Bavalant_;
-    Widget& Tavalant_;
-    std::int16_t mode_ = 1;
+    std::unique_ptr<Ui> ui_;
+    std::int16_t mode_ = 1;  // 1 climb, 0 conventional
 };
 
 }  // namespace oru

@@ -22,8 +22,9 @@ inline constexpr int kStyleCritical = 16;
 inline constexpr int kStyleExclamation = 48;
 inline constexpr int kStylePlain = 0;
 
-// Turns a tool code into a picture, or nothing. The code is passed by reference, as the tool
-// libraries of host applications expect.
+// Turns a tool code into a picture, or nothing. The code comes by non-const reference (the
+// interface is fixed so); the turning panel passes a copy, so a provider that changes it changes
+// nothing on the panel.
 class ToolPictureProvider {
 public:
     virtual ~ToolPictureProvider() = default;
@@ -45,10 +46,10 @@ public:
     virtual std::unique_ptr<ToolPictureProvider> create(ToolFamilyProvider which) = 0;
 };
 
-// The platform a panel runs on: message boxes, the tool picture library and the regional
-// decimal separator. Panels keep a reference to their Host, which must outlive them. Everything
-// runs on the thread that created the panels (the host's user-interface thread); a Host is not
-// safe to share between threads.
+// What a panel needs from the application around it: message boxes, the tool picture library
+// and the regional decimal separator. Panels keep a reference to their Host, which must outlive
+// them. Everything runs on the thread that created the panels (the host's user-interface thread); a
+// Host is not safe to share between threads.
 class Host {
 public:
     // Default size of the message log: the most recent boxes kept by messages().

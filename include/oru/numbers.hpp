@@ -17,4 +17,10 @@ std::string FormatNum3(double x);
 // Throws oru::Error when the value overflows a double.
 double Val(std::string_view text);
 
+// Whether Val reads the whole text: a number as Val reads it, with nothing after it but blanks,
+// tabs and line feeds. "12.5", " - 1 e3 " and "1e999" do (the last overflows, but it is written
+// as a number); "12,5" and "3.5mm" do not (Val reads 12 and 3.5), nor "", "-" or "1e". A toolkit
+// uses it to tell the user that a box holds more than the number the panel reads. Never throws.
+bool ReadsEntirelyAsNumber(std::string_view text);
+
 }  // namespace oru

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -153,13 +152,17 @@ public:
     double GetAngBal() const;
 
 private:
+    struct Ui;  // the panel's widgets, looked up once
+
     // creation, set-up by operation type, pass calculation, hole cycles
     void UserControl_Initialize();
     void loadToolPicture(const std::string& outil);
     void InitPasses();
     void CalculPasses();
     void InitTrous();
-    double ValeurVisible(int i) const;
+    // The number value field i shows (ValeurVisible): its text read as a number, 0 while the
+    // field is hidden; a text that cannot be read shows the box "Retour de valeur i" and gives 0.
+    double shownFieldValue(int i) const;
 
     // handlers
     void tbVal_Change(int Index);
@@ -175,52 +178,24 @@ private:
     // engagement helpers
     bool engagementFlag(const std::vector<bool>& flags, int k) const;
 
-    // widget arrays, index-checked
-    Widget& tbVal(int i) const;
-    Widget& bTrou(int i);
+    Avalant avalant1_;  // the embedded toggle, shown in the widget Avalant1
+    std::unique_ptr<Ui> ui_;
 
-    Avalant avalant1_;
-
-    Widget& Avalant1_;
-    Widget& pTrou_;
-    Widget& tTrou_;
-    Widget& tNbPasses_;
-    Widget& tProf_;
-    Widget& tDiamTrou_;
-    Widget& pOutil_;
-    Widget& pPasses_;
-    Widget& bExtBrut_;
-    Widget& bApproZsecu_;
-    Widget& bApproXYZ_;
-    Widget& bApproZXY_;
-    Widget& bAppro3D_;
-    Widget& bDegageZsecu_;
-    Widget& pAccoste_;
-    Widget& cAccostage_;
-    Widget& imgAccoste_;
-    Widget& tbGardeAcc_;
-    Widget& tbGardeDeg_;
-    Widget& tbRecouvre_;
-    Widget& bSurf_;
-    Widget& tbAngBal_;
-    std::array<Widget*, 9> tbVal_{};
-    std::array<Widget*, 6> bTrou_{};
-
-    // panel state
-    std::string Outil_;
-    std::string ProfBrut_;
-    std::string RacineExtBrut_;
-    bool PassesActives_ = false;
+    // ---- state: the fields of the panel ----
+    std::string Outil;              // tool name of SetOutil / SetPasses
+    std::string ProfBrut;           // the depth extended to the stock, tabval(9) as text
+    std::string RacineExtBrut;      // icon stem of the stock extension button; "" none
+    bool PassesActives = false;     // the type has a roughing pass calculation
+    std::int16_t DegageZsecu = 0;   // final retract mode
+    std::int16_t Approche = 0;      // approach mode
+    bool GardeDegModifiee = false;  // the user has edited the retract distance
+    std::string RacineAccoste;      // picture stem of the engagement modes
+    std::vector<bool> VisGardeAcc;  // per engagement mode: the distance boxes it uses
+    std::vector<bool> VisGardeDeg;
+    std::vector<bool> VisRecouvre;
+    std::int16_t Balayage = 0;    // facing sweep mode
+    bool Ferme = false;           // closed profile
     bool writingFields_ = false;  // SetPasses is writing the value fields
-    std::int16_t DegageZsecu_ = 0;
-    std::int16_t Approche_ = 0;
-    bool GardeDegModifiee_ = false;
-    std::string RacineAccoste_;
-    std::vector<bool> VisGardeAcc_;
-    std::vector<bool> VisGardeDeg_;
-    std::vector<bool> VisRecouvre_;
-    std::int16_t Balayage_ = 0;
-    bool Ferme_ = false;
 };
 
 }  // namespace oru

@@ -226,8 +226,13 @@ private:
     // ---- parameter boxes ----
     void tbPara_Change(int Index);
     void tbPara_LostFocus(int Index);
-    double ValeurPara(int Index) const;
-    double boxValue(int Index);
+    // The number parameter box Index shows (ValeurPara): its text read as a number, 0 while the
+    // operation hides the box (threading reads its hidden boxes too: its details page hides
+    // boxes that still hold values); a text that cannot be read shows the box "Retour de
+    // valeur Index" and gives 0.
+    double shownBoxValue(int Index) const;
+    // The raw text of parameter box Index read as a number, shown or not; a failure propagates.
+    double rawBoxValue(int Index) const;
 
     // ---- operation picture and tool pictures ----
     void InitImageOutil(std::string outil);

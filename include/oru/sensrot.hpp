@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "oru/panel.hpp"
@@ -15,6 +16,7 @@ namespace oru {
 class SensRot : public Panel {
 public:
     explicit SensRot(Host& host);
+    ~SensRot() override;
 
     // SensRot: the direction, -1 clockwise ("Horaire"), 0 stopped ("Arrêt"), 1 counter-clockwise
     // ("Trigo"), clamped to -1 .. 1. OutilTournant: the configuration, clamped to -1 .. 3:
@@ -34,17 +36,18 @@ public:
     std::int16_t GetTournant() const;
 
 private:
+    struct Ui;  // the control's widgets, looked up once
+
     void UserControl_Initialize();
     void bSensRot_Click(int Index);
     void drawDirection(int button);
     void showOffButton(int button);
 
-    Widget& bSensRot(int i);
-    Widget& tSensRot(int i);
-
+    std::unique_ptr<Ui> ui_;
+    // The direction, the field SensRot (a member cannot take the name of its class).
     std::int16_t sensRot_ = 0;
-    std::int16_t tournant_ = 0;
-    std::string tipSpindle_;
+    std::int16_t Tournant = 0;  // the configuration
+    std::string tipSpindle_;    // the two tooltip texts set at creation
     std::string tipTool_;
 };
 

@@ -10,6 +10,10 @@ namespace oru {
 
 class Panel;
 
+// Widget geometry is in twips (1/1440 inch). A toolkit that draws a panel at its design size maps
+// this many twips onto one logical pixel (the Qt layer does; the sample pictures are drawn for it).
+inline constexpr int kTwipsPerPixel = 15;
+
 // Label alignments (the Alignment property).
 inline constexpr int kLeftJustify = 0;
 inline constexpr int kRightJustify = 1;

@@ -12,13 +12,14 @@
 #include "oru/qt/artwork.hpp"
 #include "oru/qt/controls.hpp"
 #include "oru/qt/translations.hpp"
+#include "oru/resources.hpp"
 
 namespace oru::qt {
 namespace {
 
 struct Entry {
-    const char* className;  // the widget class a .ui file names
-    const char* toolbox;    // the toolbox picture
+    const char* className;     // the widget class a .ui file names
+    std::string_view toolbox;  // the toolbox picture
     const char* toolTip;
     const char* whatsThis;
     std::function<ControlWidget*(QWidget*)> create;
@@ -27,7 +28,7 @@ struct Entry {
 
 // The toolbox picture as an icon with real pixmaps: Designer shows an icon only when it has
 // sizes to offer.
-QIcon toolboxIcon(const char* id) {
+QIcon toolboxIcon(std::string_view id) {
     QIcon icon;
     for (qreal scale : {1.0, 2.0, 3.0})
         icon.addPixmap(resourcePixmap(id, scale));
@@ -111,7 +112,7 @@ class ControlCollection final : public QObject, public QDesignerCustomWidgetColl
 public:
     explicit ControlCollection(QObject* parent = nullptr) : QObject(parent) {
         const Entry entries[] = {
-            {"oru::qt::OperFraisageWidget", "30002",
+            {"oru::qt::OperFraisageWidget", res::toolboxName("OperFraisage"),
              QT_TRANSLATE_NOOP("Designer", "Opération de fraisage"),
              QT_TRANSLATE_NOOP("Designer", "Paramètres d'une opération de fraisage ou de perçage."),
              [](QWidget* p) { return new OperFraisageWidget(p); },
@@ -120,7 +121,7 @@ public:
                  m->setPictureFolder(pictures);
                  m->showExample();
              }},
-            {"oru::qt::OperTournageWidget", "30003",
+            {"oru::qt::OperTournageWidget", res::toolboxName("OperTournage"),
              QT_TRANSLATE_NOOP("Designer", "Opération de tournage"),
              QT_TRANSLATE_NOOP("Designer", "Paramètres d'une opération de tournage."),
              [](QWidget* p) { return new OperTournageWidget(p); },
@@ -129,20 +130,20 @@ public:
                  t->setPictureFolder(pictures);
                  t->showExample();
              }},
-            {"oru::qt::AvalantWidget", "30001",
+            {"oru::qt::AvalantWidget", res::toolboxName("Avalant"),
              QT_TRANSLATE_NOOP("Designer", "Fraisage en avalant ou en opposition"),
              QT_TRANSLATE_NOOP("Designer", "Choix du mode de fraisage : avalant ou opposition."),
              [](QWidget* p) { return new AvalantWidget(p); },
              [](ControlWidget* w, const QString&) {
                  static_cast<AvalantWidget*>(w)->showExample();
              }},
-            {"oru::qt::SensRotWidget", "30004", QT_TRANSLATE_NOOP("Designer", "Sens de rotation"),
+            {"oru::qt::SensRotWidget", res::toolboxName("SensRot"), QT_TRANSLATE_NOOP("Designer", "Sens de rotation"),
              QT_TRANSLATE_NOOP("Designer", "Sens de rotation de la broche ou de l'outil tournant."),
              [](QWidget* p) { return new SensRotWidget(p); },
              [](ControlWidget* w, const QString&) {
                  static_cast<SensRotWidget*>(w)->showExample();
              }},
-            {"oru::qt::ArrosageWidget", "30000", QT_TRANSLATE_NOOP("Designer", "Arrosage"),
+            {"oru::qt::ArrosageWidget", res::toolboxName("Arrosage"), QT_TRANSLATE_NOOP("Designer", "Arrosage"),
              QT_TRANSLATE_NOOP("Designer", "Choix de l'arrosage."),
              [](QWidget* p) { return new ArrosageWidget(p); },
              [](ControlWidget* w, const QString&) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "fraisage/internal.hpp"
 #include "frame/failures.hpp"
 #include "frame/numbers_internal.hpp"
 #include "frame/pictures.hpp"
@@ -13,7 +14,6 @@
 #include "frame/trap.hpp"
 #include "oru/host.hpp"
 #include "oru/numbers.hpp"
-#include "oru/operfraisage.hpp"
 
 namespace oru {
 namespace {
@@ -189,69 +189,71 @@ std::string leftTrimmed(const std::string& s) {
 
 }  // namespace
 
+// The sweep mode and the closed flag are spelt in lower case here: their names in the header are
+// those of the fields.
 void OperFraisage::SetAccostage(std::int16_t& Accostage, double GardeAccoste, double GardeDegage,
-                                double Recouvre, double AngleBalayage, std::int16_t Balayage,
-                                std::int16_t Ferme) {
+                                double Recouvre, double AngleBalayage, std::int16_t balayage,
+                                std::int16_t ferme) {
     Trap(host(), kTitleCtrl, Prompt::Label, "Initialisation accostage", [&] {
-        GardeDegModifiee_ = false;
-        Balayage_ = Balayage;
-        Ferme_ = Ferme != 0;
-        cAccostage_.clear();
+        GardeDegModifiee = false;
+        Balayage = balayage;
+        Ferme = ferme != 0;
+        ui_->cAccostage.clear();
 
-        bSurf_.setVisible(Typoper == 12);
-        tbAngBal_.setVisible(Typoper == 12 && Accostage < 2);
-        tbAngBal_.writeText(FormatNum3(num::RoundHalfEven(AngleBalayage, 1)));
+        ui_->bSurf.setVisible(Typoper == 12);
+        ui_->tbAngBal.setVisible(Typoper == 12 && Accostage < 2);
+        ui_->tbAngBal.writeText(FormatNum3(num::RoundHalfEven(AngleBalayage, 1)));
 
-        const EngagementRow& row = findEngagement(Typoper, Ferme_);
+        const EngagementRow& row = findEngagement(Typoper, Ferme);
         if (!row.entries.empty()) {
-            VisGardeAcc_.clear();
-            VisGardeDeg_.clear();
-            VisRecouvre_.clear();
+            VisGardeAcc.clear();
+            VisGardeDeg.clear();
+            VisRecouvre.clear();
             for (const Entry& e : row.entries) {
-                cAccostage_.addItem(std::string(e.text));
-                VisGardeAcc_.push_back(e.gardeAcc);
-                VisGardeDeg_.push_back(e.gardeDeg);
-                VisRecouvre_.push_back(e.recouvre);
+                ui_->cAccostage.addItem(std::string(e.text));
+                VisGardeAcc.push_back(e.gardeAcc);
+                VisGardeDeg.push_back(e.gardeDeg);
+                VisRecouvre.push_back(e.recouvre);
             }
         }
-        if (row.stemRule == Stem::Literal) RacineAccoste_ = row.stem;
-        if (row.stemRule == Stem::Sweep) RacineAccoste_ = sweepIcon(Balayage_) + "_";
+        if (row.stemRule == Stem::Literal) RacineAccoste = row.stem;
+        if (row.stemRule == Stem::Sweep) RacineAccoste = sweepIcon(Balayage) + "_";
         const bool compact = row.compact;
         const bool frameShown = row.frame == Frame::Shown || (row.frame == Frame::ContourCycles &&
                                                               contains(kFramedCycles, Typoper));
         // Facing shows its sweep mode; a mode with no icon stops the set-up here.
         if (row.stemRule == Stem::Sweep)
-            bSurf_.setPicture(res::LoadResPicture(sweepIcon(Balayage_), res::Type::Icon));
+            ui_->bSurf.setPicture(res::LoadResPicture(sweepIcon(Balayage), res::Type::Icon));
 
         if (row.arcToTangent && Accostage == 4) Accostage = 0;
         if (!frameShown) Accostage = -1;  // no engagement is chosen without the frame
 
-        pAccoste_.setVisible(frameShown);
+        ui_->pAccoste.setVisible(frameShown);
         const Layout& layout = compact ? kCompact : kFull;
-        pAccoste_.setLeft(layout.frameLeft);
-        pAccoste_.setWidth(layout.frameWidth);
-        imgAccoste_.setLeft(layout.imageLeft);
-        imgAccoste_.setWidth(layout.imageWidth);
-        imgAccoste_.setHeight(layout.imageHeight);
-        tbGardeDeg_.setLeft(layout.gardeDegLeft);
+        ui_->pAccoste.setLeft(layout.frameLeft);
+        ui_->pAccoste.setWidth(layout.frameWidth);
+        ui_->imgAccoste.setLeft(layout.imageLeft);
+        ui_->imgAccoste.setWidth(layout.imageWidth);
+        ui_->imgAccoste.setHeight(layout.imageHeight);
+        ui_->tbGardeDeg.setLeft(layout.gardeDegLeft);
 
         // An entry beyond the list fails here, before the distances are written.
-        cAccostage_.writeListIndex(Accostage);
-        cAccostage_.setVisible(Accostage != -1);
+        ui_->cAccostage.writeListIndex(Accostage);
+        ui_->cAccostage.setVisible(Accostage != -1);
 
-        tbGardeAcc_.writeText(FormatNum3(GardeAccoste));  // follows into tbGardeDeg
-        tbGardeDeg_.writeText(GardeDegage > kNoRetractAbove ? std::string()
-                                                            : FormatNum3(GardeDegage));
-        tbRecouvre_.writeText(FormatNum3(Recouvre));
-        tbRecouvre_.setVisible(row.overlap);
+        ui_->tbGardeAcc.writeText(FormatNum3(GardeAccoste));  // follows into tbGardeDeg
+        ui_->tbGardeDeg.writeText(GardeDegage > kNoRetractAbove ? std::string()
+                                                                : FormatNum3(GardeDegage));
+        ui_->tbRecouvre.writeText(FormatNum3(Recouvre));
+        ui_->tbRecouvre.setVisible(row.overlap);
     });
 }
 
 std::int16_t OperFraisage::SetAccostage(const std::int16_t& Accostage, double GardeAccoste,
                                         double GardeDegage, double Recouvre, double AngleBalayage,
-                                        std::int16_t Balayage, std::int16_t Ferme) {
+                                        std::int16_t balayage, std::int16_t ferme) {
     std::int16_t corrected = Accostage;
-    SetAccostage(corrected, GardeAccoste, GardeDegage, Recouvre, AngleBalayage, Balayage, Ferme);
+    SetAccostage(corrected, GardeAccoste, GardeDegage, Recouvre, AngleBalayage, balayage, ferme);
     return corrected;
 }
 
@@ -262,49 +264,50 @@ bool OperFraisage::engagementFlag(const std::vector<bool>& flags, int k) const {
 
 void OperFraisage::cAccostage_Click() {
     Trap(host(), kTitleCtrl, Prompt::Label, "Sélection accostage", [&] {
-        const int k = cAccostage_.listIndex();
+        const int k = ui_->cAccostage.listIndex();
         if (k == -1) return;
-        imgAccoste_.setPicture(pict::FolderPicture(chbmp, RacineAccoste_ + std::to_string(k)));
-        tbGardeAcc_.setVisible(engagementFlag(VisGardeAcc_, k));
-        tbRecouvre_.setVisible(engagementFlag(VisRecouvre_, k));
-        tbGardeDeg_.setVisible(engagementFlag(VisGardeDeg_, k));
+        ui_->imgAccoste.setPicture(pict::FolderPicture(chbmp, RacineAccoste + std::to_string(k)));
+        ui_->tbGardeAcc.setVisible(engagementFlag(VisGardeAcc, k));
+        ui_->tbRecouvre.setVisible(engagementFlag(VisRecouvre, k));
+        ui_->tbGardeDeg.setVisible(engagementFlag(VisGardeDeg, k));
     });
 }
 
 void OperFraisage::bSurf_Click() {
     // The sweep modes cycle 1, 2, 3, 1, ...
-    Balayage_ = num::ToInt16(Balayage_ + 1LL);
-    if (Balayage_ == 4) Balayage_ = 1;
-    bSurf_.setPicture(res::LoadResPicture(sweepIcon(Balayage_), res::Type::Icon));
-    RacineAccoste_ = sweepIcon(Balayage_) + "_";
+    Balayage = num::ToInt16(Balayage + 1LL);
+    if (Balayage == 4) Balayage = 1;
+    ui_->bSurf.setPicture(res::LoadResPicture(sweepIcon(Balayage), res::Type::Icon));
+    RacineAccoste = sweepIcon(Balayage) + "_";
     cAccostage_Click();  // the engagement picture follows the sweep mode
-    tbAngBal_.setVisible(Balayage_ < 3);
+    ui_->tbAngBal.setVisible(Balayage < 3);
 }
 
 void OperFraisage::tbGardeAcc_Change() {
     // Until the user has edited the retract distance, it follows the engagement distance.
-    if (!GardeDegModifiee_) tbGardeDeg_.writeText(FormatNum3(Val(tbGardeAcc_.text())));
+    if (!GardeDegModifiee) ui_->tbGardeDeg.writeText(FormatNum3(Val(ui_->tbGardeAcc.text())));
 }
 
-void OperFraisage::tbGardeDeg_LostFocus() { GardeDegModifiee_ = true; }
+void OperFraisage::tbGardeDeg_LostFocus() { GardeDegModifiee = true; }
 
 std::int16_t OperFraisage::GetAccostage() const {
     std::int16_t result = 0;
-    Trap(host(), kTitleCtrl, Prompt::Label, "Retour type accostage",
-         [&] { result = cAccostage_.visible() ? num::ToInt16(cAccostage_.listIndex()) : -1; });
+    Trap(host(), kTitleCtrl, Prompt::Label, "Retour type accostage", [&] {
+        result = ui_->cAccostage.visible() ? num::ToInt16(ui_->cAccostage.listIndex()) : -1;
+    });
     return result;
 }
 
 double OperFraisage::GetGardeAccoste() const {
     double result = 0.0;
     Trap(host(), kTitleCtrl, Prompt::Label, "Retour accostage", [&] {
-        const int k = cAccostage_.listIndex();
-        if (k == -1 || !pAccoste_.visible()) return;
+        const int k = ui_->cAccostage.listIndex();
+        if (k == -1 || !ui_->pAccoste.visible()) return;
         // A mode that shows only the retract box uses it for both distances.
-        if (!engagementFlag(VisGardeAcc_, k) && engagementFlag(VisGardeDeg_, k))
-            result = std::fabs(Val(tbGardeDeg_.text()));
+        if (!engagementFlag(VisGardeAcc, k) && engagementFlag(VisGardeDeg, k))
+            result = std::fabs(Val(ui_->tbGardeDeg.text()));
         else
-            result = tbGardeAcc_.visible() ? std::fabs(Val(tbGardeAcc_.text())) : 0.0;
+            result = ui_->tbGardeAcc.visible() ? std::fabs(Val(ui_->tbGardeAcc.text())) : 0.0;
     });
     return result;
 }
@@ -312,44 +315,37 @@ double OperFraisage::GetGardeAccoste() const {
 double OperFraisage::GetGardeDegage() const {
     double result = 0.0;
     Trap(host(), kTitleCtrl, Prompt::Label, "Retour dégagement", [&] {
-        const std::string text = leftTrimmed(tbGardeDeg_.text());
+        const std::string text = leftTrimmed(ui_->tbGardeDeg.text());
         if (Typoper == 12) {
             result = text.empty() ? kNoRetract : Val(text);
             return;
         }
-        const int k = cAccostage_.listIndex();
-        if (k == -1 || !pAccoste_.visible()) return;
+        const int k = ui_->cAccostage.listIndex();
+        if (k == -1 || !ui_->pAccoste.visible()) return;
         // A mode that shows only the engagement box uses it for both distances.
-        if (engagementFlag(VisGardeAcc_, k) && !engagementFlag(VisGardeDeg_, k))
-            result = std::fabs(Val(tbGardeAcc_.text()));
+        if (engagementFlag(VisGardeAcc, k) && !engagementFlag(VisGardeDeg, k))
+            result = std::fabs(Val(ui_->tbGardeAcc.text()));
         else
-            result = tbGardeDeg_.visible() ? std::fabs(Val(text)) : 0.0;
+            result = ui_->tbGardeDeg.visible() ? std::fabs(Val(text)) : 0.0;
     });
     return result;
 }
 
 double OperFraisage::GetRecouvre() const {
     double result = 0.0;
-    Trap(host(), kTitleCtrl, Prompt::Label, "Retour recouvrement",
-         [&] { result = tbRecouvre_.visible() ? std::fabs(Val(tbRecouvre_.text())) : 0.0; });
+    Trap(host(), kTitleCtrl, Prompt::Label, "Retour recouvrement", [&] {
+        result = ui_->tbRecouvre.visible() ? std::fabs(Val(ui_->tbRecouvre.text())) : 0.0;
+    });
     return result;
 }
 
-std::int16_t OperFraisage::GetBalayage() const { return Balayage_; }
+std::int16_t OperFraisage::GetBalayage() const { return Balayage; }
 
 double OperFraisage::GetAngBal() const {
     double result = 0.0;
     Trap(host(), kTitleCtrl, Prompt::Label, "Retour angle de balayage",
-         [&] { result = tbAngBal_.visible() ? Val(tbAngBal_.text()) : 0.0; });
+         [&] { result = ui_->tbAngBal.visible() ? Val(ui_->tbAngBal.text()) : 0.0; });
     return result;
 }
-
-// The non-const getters hosts have always called read exactly as the const ones.
-std::int16_t OperFraisage::GetAccostage() { return std::as_const(*this).GetAccostage(); }
-double OperFraisage::GetGardeAccoste() { return std::as_const(*this).GetGardeAccoste(); }
-double OperFraisage::GetGardeDegage() { return std::as_const(*this).GetGardeDegage(); }
-double OperFraisage::GetRecouvre() { return std::as_const(*this).GetRecouvre(); }
-std::int16_t OperFraisage::GetBalayage() { return std::as_const(*this).GetBalayage(); }
-double OperFraisage::GetAngBal() { return std::as_const(*this).GetAngBal(); }
 
 }  // namespace oru

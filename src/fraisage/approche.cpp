@@ -5,8 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "fraisage/internal.hpp"
 #include "frame/resources.hpp"
-#include "oru/operfraisage.hpp"
 
 namespace oru {
 namespace {
@@ -34,56 +34,53 @@ Picture icon(std::string_view name) { return res::LoadResPicture(name, res::Type
 }  // namespace
 
 void OperFraisage::approcheClick(std::int16_t mode) {
-    Approche_ = mode;
+    Approche = mode;
     for (const ApproachRow& row : kApproaches) {
         const std::string name = std::string(row.icon) + (row.mode == mode ? "_ON" : "_OFF");
         widget(row.button).setPicture(icon(name));
     }
-    tbVal(0).setVisible(mode == 0 || DegageZsecu_ == 1);
+    ui_->tbVal(0).setVisible(mode == 0 || DegageZsecu == 1);
 }
 
 void OperFraisage::bDegageZsecu_Click() {
-    if (DegageZsecu_ == 0) {
-        DegageZsecu_ = 1;
-        bDegageZsecu_.setPicture(icon(kRetractOn));
-        tbVal(0).setVisible(true);
+    if (DegageZsecu == 0) {
+        DegageZsecu = 1;
+        ui_->bDegageZsecu.setPicture(icon(kRetractOn));
+        ui_->tbVal(0).setVisible(true);
     } else {
-        DegageZsecu_ = 0;
-        bDegageZsecu_.setPicture(icon(kRetractOff));
-        tbVal(0).setVisible(Approche_ == 0);
+        DegageZsecu = 0;
+        ui_->bDegageZsecu.setPicture(icon(kRetractOff));
+        ui_->tbVal(0).setVisible(Approche == 0);
     }
 }
 
-void OperFraisage::SetApproche(std::int16_t Approche) {
-    if (Approche >= 0 && Approche <= 3) approcheClick(Approche);
+// The arguments are spelt in lower case here: their names in the header are those of the fields.
+void OperFraisage::SetApproche(std::int16_t approche) {
+    if (approche >= 0 && approche <= 3) approcheClick(approche);
 }
 
-void OperFraisage::SetDegageZ(std::int16_t DegageZsecu) {
-    DegageZsecu_ = DegageZsecu;
+void OperFraisage::SetDegageZ(std::int16_t degageZsecu) {
+    DegageZsecu = degageZsecu;
     switch (DegageZsecu) {
         case -1:
-            bDegageZsecu_.setVisible(false);
+            ui_->bDegageZsecu.setVisible(false);
             break;
         case 1:
-            bDegageZsecu_.setVisible(true);
-            bDegageZsecu_.setPicture(icon(kRetractOn));
-            tbVal(0).setVisible(true);
+            ui_->bDegageZsecu.setVisible(true);
+            ui_->bDegageZsecu.setPicture(icon(kRetractOn));
+            ui_->tbVal(0).setVisible(true);
             break;
         case 0:
-            bDegageZsecu_.setVisible(true);
-            bDegageZsecu_.setPicture(icon(kRetractOff));
-            tbVal(0).setVisible(Approche_ == 0);
+            ui_->bDegageZsecu.setVisible(true);
+            ui_->bDegageZsecu.setPicture(icon(kRetractOff));
+            ui_->tbVal(0).setVisible(Approche == 0);
             break;
         default:
             break;  // stored and returned as given
     }
 }
 
-std::int16_t OperFraisage::GetApproche() const { return Approche_; }
-std::int16_t OperFraisage::GetDegageZ() const { return DegageZsecu_; }
-
-// The non-const getters hosts have always called read exactly as the const ones.
-std::int16_t OperFraisage::GetApproche() { return std::as_const(*this).GetApproche(); }
-std::int16_t OperFraisage::GetDegageZ() { return std::as_const(*this).GetDegageZ(); }
+std::int16_t OperFraisage::GetApproche() const { return Approche; }
+std::int16_t OperFraisage::GetDegageZ() const { return DegageZsecu; }
 
 }  // namespace oru

@@ -3,12 +3,12 @@
 #include <optional>
 #include <string_view>
 
+#include "fraisage/internal.hpp"
 #include "frame/failures.hpp"
 #include "frame/pictures.hpp"
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
 #include "oru/host.hpp"
-#include "oru/operfraisage.hpp"
 
 namespace oru {
 namespace {
@@ -21,7 +21,7 @@ constexpr Vis Y = Vis::Y, n = Vis::n, nd = Vis::nd, d = Vis::d, a = Vis::a;
 // Which picture suffix a type takes: the hole suffix ("D" through, "B" blind) or none.
 enum class Suffix : std::uint8_t { Hole, None };
 
-// The tooltips a type sets; the rows of kTipRows say on which widget and with which text.
+// The tooltips a type sets; the rows of kTypeTips say on which widget and with which text.
 enum class Tips : std::uint8_t { None, Profil, Poche, Pointage, Chanfrein, Taraudage };
 
 struct OperationRow {
@@ -70,7 +70,7 @@ constexpr OperationRow kOperations[] = {
 enum class Target : std::uint8_t { tProf, tDiamTrou, tbVal6 };
 enum class When : std::uint8_t { Always, Attr3, NotAttr3 };
 
-struct TipRow {
+struct TypeTipRow {
     Tips tips;
     When when;
     Target target;
@@ -78,7 +78,7 @@ struct TipRow {
 };
 
 // clang-format off
-constexpr TipRow kTipRows[] = {
+constexpr TypeTipRow kTypeTips[] = {
     {Tips::Profil,    When::Always,   Target::tProf,     "Hauteur du profil"},
     {Tips::Poche,     When::Always,   Target::tProf,     "Profondeur de la poche"},
     {Tips::Pointage,  When::Always,   Target::tbVal6,    "Diamètre de pointage"},
@@ -130,61 +130,61 @@ void OperFraisage::InitPasses() {
             for (std::size_t i = 0; i < mask->size(); ++i)
                 (*mask)[i] = shown(row->mask[i], debouchant, AttrImage);
             passes = row->passes;
-            RacineExtBrut_ = row->extStem;
-            for (const TipRow& tip : kTipRows) {
+            RacineExtBrut = row->extStem;
+            for (const TypeTipRow& tip : kTypeTips) {
                 if (tip.tips != row->tips) continue;
                 if (tip.when == When::Attr3 && AttrImage != 3) continue;
                 if (tip.when == When::NotAttr3 && AttrImage == 3) continue;
-                Widget& target = tip.target == Target::tProf       ? tProf_
-                                 : tip.target == Target::tDiamTrou ? tDiamTrou_
-                                                                   : tbVal(6);
+                Widget& target = tip.target == Target::tProf       ? ui_->tProf
+                                 : tip.target == Target::tDiamTrou ? ui_->tDiamTrou
+                                                                   : ui_->tbVal(6);
                 target.setToolTip(std::string(tip.text));
             }
         }
         // Hole rule: every hole type names its depth after the hole and extends to the stock
         // with the hole icons.
         if (Typoper > 29) {
-            if (AttrImage != 3) tProf_.setToolTip("Profondeur du trou");
-            RacineExtBrut_ = "EXTBRUT_TROU_";
+            if (AttrImage != 3) ui_->tProf.setToolTip("Profondeur du trou");
+            RacineExtBrut = "EXTBRUT_TROU_";
         }
 
-        pPasses_.setPicture(pict::FolderPicture(chbmp, stem + suffix));
-        PassesActives_ = false;
+        ui_->pPasses.setPicture(pict::FolderPicture(chbmp, stem + suffix));
+        PassesActives = false;
 
         // A type in no row has no mask: the set-up fails here, fields left as they were.
         if (!mask) fail::subscriptOutOfRange();
         if (debouchant) (*mask)[3] = false;  // a through operation has no last pass
         for (int i = 0; i < 8; ++i)
-            tbVal(i).setVisible((*mask)[static_cast<std::size_t>(i)]);
-        tDiamTrou_.setVisible((*mask)[8]);
+            ui_->tbVal(i).setVisible((*mask)[static_cast<std::size_t>(i)]);
+        ui_->tDiamTrou.setVisible((*mask)[8]);
 
-        PassesActives_ = passes;
-        if (PassesActives_) {
-            tNbPasses_.setVisible(true);
+        PassesActives = passes;
+        if (PassesActives) {
+            ui_->tNbPasses.setVisible(true);
             CalculPasses();
         } else {
-            tNbPasses_.setVisible(false);
+            ui_->tNbPasses.setVisible(false);
         }
     });
 }
 
 void OperFraisage::bExtBrut_Click() {
     Trap(host(), kTitleCtrl, Prompt::Label, "Extension au brut", [&] {
-        if (RacineExtBrut_.empty() || ExtBrut == 0) {
-            bExtBrut_.setVisible(false);
+        if (RacineExtBrut.empty() || ExtBrut == 0) {
+            ui_->bExtBrut.setVisible(false);
             return;
         }
         std::string icon;
         if (ExtBrut != 1) {
             ExtBrut = 1;
-            icon = RacineExtBrut_ + "OFF";
-            tbVal(8).writeText(tProf_.caption());  // the depth without the extension
+            icon = RacineExtBrut + "OFF";
+            ui_->tbVal(8).writeText(ui_->tProf.caption());  // the depth without the extension
         } else {
             ExtBrut = 2;
-            icon = RacineExtBrut_ + "ON";
-            tbVal(8).writeText(ProfBrut_);  // the depth extended to the stock
+            icon = RacineExtBrut + "ON";
+            ui_->tbVal(8).writeText(ProfBrut);  // the depth extended to the stock
         }
-        bExtBrut_.setPicture(res::LoadResPicture(icon, res::Type::Icon));
+        ui_->bExtBrut.setPicture(res::LoadResPicture(icon, res::Type::Icon));
     });
 }
 

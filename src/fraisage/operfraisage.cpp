@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "fraisage/internal.hpp"
 #include "frame/failures.hpp"
 #include "frame/pictures.hpp"
 #include "frame/resources.hpp"
@@ -53,41 +54,33 @@ constexpr WidgetSpec kInventory[] = {
 constexpr int kWidth = 5100;
 constexpr int kHeight = 9120;
 
-// Creation-time tooltips of the nine value fields, by index.
-constexpr std::string_view kValueTips[9] = {
-    "Z de sécurité",
-    "Garde d'approche en Z",
-    "Profondeur maxi des passes",
-    "Profondeur de la dernière passe",
-    "Surépaisseur en fond",
-    "Surépaisseur en latérale",
-    "Diamètre de pointage",
-    "Dépassement en fond",
-    "Surépaisseur totale à enlever",
-};
-
-// Creation-time tooltips of the other widgets.
-struct TipRow {
-    std::string_view widget;
-    std::string_view tip;
-};
+// Creation-time tooltips.
 // clang-format off
-constexpr TipRow kTips[] = {
-    {"tDiamTrou",    "Diamètre du trou"},
-    {"tProf",        "Profondeur du trou"},
-    {"tNbPasses",    "Nombre et profondeur des passes d'ébauche"},
-    {"bExtBrut",     "Etendre au brut"},
-    {"bApproZsecu",  "Dégagement au Z de sécurité,Approche XY puis Plongée en Z"},
-    {"bApproXYZ",    "Approche XY puis Plongée en Z"},
-    {"bApproZXY",    "Plongée en Z puisApproche XY"},
-    {"bAppro3D",     "Approche XYZ simultanément"},
-    {"bDegageZsecu", "Dégagement au Z de sécurité en fin d'opération"},
-    {"tbRecouvre",   "Distance de recouvrement du profil"},
-    {"tbGardeAcc",   "Distance d'accostage du profil"},
-    {"tbGardeDeg",   "Distance de dégagement du profil"},
-    {"cAccostage",   "Définit le mode d'accostage et de dégagement du profil"},
-    {"bSurf",        "Sens de Surfaçage Unique / ZigZag"},
-    {"tbAngBal",     "Angle de balayage / OX"},
+constexpr TipRow kCreationTips[] = {
+    {"tbVal",        0,  "Z de sécurité"},
+    {"tbVal",        1,  "Garde d'approche en Z"},
+    {"tbVal",        2,  "Profondeur maxi des passes"},
+    {"tbVal",        3,  "Profondeur de la dernière passe"},
+    {"tbVal",        4,  "Surépaisseur en fond"},
+    {"tbVal",        5,  "Surépaisseur en latérale"},
+    {"tbVal",        6,  "Diamètre de pointage"},
+    {"tbVal",        7,  "Dépassement en fond"},
+    {"tbVal",        8,  "Surépaisseur totale à enlever"},
+    {"tDiamTrou",    -1, "Diamètre du trou"},
+    {"tProf",        -1, "Profondeur du trou"},
+    {"tNbPasses",    -1, "Nombre et profondeur des passes d'ébauche"},
+    {"bExtBrut",     -1, "Etendre au brut"},
+    {"bApproZsecu",  -1, "Dégagement au Z de sécurité,Approche XY puis Plongée en Z"},
+    {"bApproXYZ",    -1, "Approche XY puis Plongée en Z"},
+    {"bApproZXY",    -1, "Plongée en Z puisApproche XY"},
+    {"bAppro3D",     -1, "Approche XYZ simultanément"},
+    {"bDegageZsecu", -1, "Dégagement au Z de sécurité en fin d'opération"},
+    {"tbRecouvre",   -1, "Distance de recouvrement du profil"},
+    {"tbGardeAcc",   -1, "Distance d'accostage du profil"},
+    {"tbGardeDeg",   -1, "Distance de dégagement du profil"},
+    {"cAccostage",   -1, "Définit le mode d'accostage et de dégagement du profil"},
+    {"bSurf",        -1, "Sens de Surfaçage Unique / ZigZag"},
+    {"tbAngBal",     -1, "Angle de balayage / OX"},
 };
 // clang-format on
 
@@ -110,71 +103,60 @@ double valueAt(const std::vector<double>& tabval, std::size_t i) {
 
 }  // namespace
 
+OperFraisage::Ui::Ui(Panel& p)
+    : tbVal(p, "tbVal"),
+      bTrou(p, "bTrou"),
+      pPasses(p.widget("pPasses")),
+      pOutil(p.widget("pOutil")),
+      tNbPasses(p.widget("tNbPasses")),
+      tDiamTrou(p.widget("tDiamTrou")),
+      tProf(p.widget("tProf")),
+      bExtBrut(p.widget("bExtBrut")),
+      bApproZsecu(p.widget("bApproZsecu")),
+      bApproXYZ(p.widget("bApproXYZ")),
+      bApproZXY(p.widget("bApproZXY")),
+      bAppro3D(p.widget("bAppro3D")),
+      bDegageZsecu(p.widget("bDegageZsecu")),
+      Avalant1(p.widget("Avalant1")),
+      pTrou(p.widget("pTrou")),
+      tTrou(p.widget("tTrou")),
+      pAccoste(p.widget("pAccoste")),
+      cAccostage(p.widget("cAccostage")),
+      imgAccoste(p.widget("imgAccoste")),
+      tbGardeAcc(p.widget("tbGardeAcc")),
+      tbGardeDeg(p.widget("tbGardeDeg")),
+      tbRecouvre(p.widget("tbRecouvre")),
+      bSurf(p.widget("bSurf")),
+      tbAngBal(p.widget("tbAngBal")) {}
+
 OperFraisage::OperFraisage(Host& host)
     : Panel(host, "OperFraisage", std::string(kTitleCtrl), kInventory, kWidth, kHeight),
       avalant1_(host),
-      Avalant1_(widget("Avalant1")),
-      pTrou_(widget("pTrou")),
-      tTrou_(widget("tTrou")),
-      tNbPasses_(widget("tNbPasses")),
-      tProf_(widget("tProf")),
-      tDiamTrou_(widget("tDiamTrou")),
-      pOutil_(widget("pOutil")),
-      pPasses_(widget("pPasses")),
-      bExtBrut_(widget("bExtBrut")),
-      bApproZsecu_(widget("bApproZsecu")),
-      bApproXYZ_(widget("bApproXYZ")),
-      bApproZXY_(widget("bApproZXY")),
-      bAppro3D_(widget("bAppro3D")),
-      bDegageZsecu_(widget("bDegageZsecu")),
-      pAccoste_(widget("pAccoste")),
-      cAccostage_(widget("cAccostage")),
-      imgAccoste_(widget("imgAccoste")),
-      tbGardeAcc_(widget("tbGardeAcc")),
-      tbGardeDeg_(widget("tbGardeDeg")),
-      tbRecouvre_(widget("tbRecouvre")),
-      bSurf_(widget("bSurf")),
-      tbAngBal_(widget("tbAngBal")) {
-    for (int i = 0; i < static_cast<int>(tbVal_.size()); ++i) {
-        tbVal_[static_cast<std::size_t>(i)] = &widget("tbVal", i);
-        bindChange(tbVal(i), [this, i] { tbVal_Change(i); });
-    }
-    for (int i = 0; i < static_cast<int>(bTrou_.size()); ++i) {
-        bTrou_[static_cast<std::size_t>(i)] = &widget("bTrou", i);
-        bindClick(bTrou(i), [this, i] { bTrou_Click(i); });
-    }
-    bindHosted(Avalant1_, avalant1_);
-    bindClick(bExtBrut_, [this] { bExtBrut_Click(); });
-    bindClick(bApproZsecu_, [this] { approcheClick(0); });
-    bindClick(bApproXYZ_, [this] { approcheClick(1); });
-    bindClick(bApproZXY_, [this] { approcheClick(2); });
-    bindClick(bAppro3D_, [this] { approcheClick(3); });
-    bindClick(bDegageZsecu_, [this] { bDegageZsecu_Click(); });
-    bindClick(cAccostage_, [this] { cAccostage_Click(); });
-    bindClick(bSurf_, [this] { bSurf_Click(); });
-    bindChange(tbGardeAcc_, [this] { tbGardeAcc_Change(); });
-    bindLostFocus(tbGardeDeg_, [this] { tbGardeDeg_LostFocus(); });
+      ui_(std::make_unique<Ui>(*this)) {
+    Ui& u = *ui_;
+    for (int i = 0; i < u.tbVal.size(); ++i)
+        bindChange(u.tbVal(i), [this, i] { tbVal_Change(i); });
+    for (int i = 0; i < u.bTrou.size(); ++i)
+        bindClick(u.bTrou(i), [this, i] { bTrou_Click(i); });
+    bindHosted(u.Avalant1, avalant1_);
+    bindClick(u.bExtBrut, [this] { bExtBrut_Click(); });
+    bindClick(u.bApproZsecu, [this] { approcheClick(0); });
+    bindClick(u.bApproXYZ, [this] { approcheClick(1); });
+    bindClick(u.bApproZXY, [this] { approcheClick(2); });
+    bindClick(u.bAppro3D, [this] { approcheClick(3); });
+    bindClick(u.bDegageZsecu, [this] { bDegageZsecu_Click(); });
+    bindClick(u.cAccostage, [this] { cAccostage_Click(); });
+    bindClick(u.bSurf, [this] { bSurf_Click(); });
+    bindChange(u.tbGardeAcc, [this] { tbGardeAcc_Change(); });
+    bindLostFocus(u.tbGardeDeg, [this] { tbGardeDeg_LostFocus(); });
     UserControl_Initialize();
 }
 
 OperFraisage::~OperFraisage() = default;
 
 void OperFraisage::UserControl_Initialize() {
-    for (int i = 0; i < static_cast<int>(std::size(kValueTips)); ++i)
-        tbVal(i).setToolTip(std::string(kValueTips[i]));
-    for (const TipRow& row : kTips)
-        widget(row.widget).setToolTip(std::string(row.tip));
-    GardeDegModifiee_ = false;
-}
-
-Widget& OperFraisage::tbVal(int i) const {
-    if (i < 0 || i >= static_cast<int>(tbVal_.size())) fail::noSuchArrayElement("tbVal", i);
-    return *tbVal_[static_cast<std::size_t>(i)];
-}
-
-Widget& OperFraisage::bTrou(int i) {
-    if (i < 0 || i >= static_cast<int>(bTrou_.size())) fail::noSuchArrayElement("bTrou", i);
-    return *bTrou_[static_cast<std::size_t>(i)];
+    ApplyTips(*this, kCreationTips);
+    GardeDegModifiee = false;
 }
 
 Avalant& OperFraisage::Avalant1() { return avalant1_; }
@@ -183,21 +165,21 @@ const Avalant& OperFraisage::Avalant1() const { return avalant1_; }
 // ---- tool picture and set-up -----------------------------------------------------------------
 
 void OperFraisage::loadToolPicture(const std::string& outil) {
-    pOutil_.setPicture(pict::FolderPicture(chbmp, "OP_" + outil));
+    ui_->pOutil.setPicture(pict::FolderPicture(chbmp, "OP_" + outil));
 }
 
 void OperFraisage::SetOutil(std::string outil) {
     Trap(host(), kTitleCtrl, Prompt::Label, "Initialisation image outil", [&] {
-        Outil_ = outil;
+        Outil = outil;
         loadToolPicture(outil);
     });
 }
 
 void OperFraisage::SetPasses(std::string outil, const std::vector<double>& tabval) {
     Trap(host(), kTitleCtrl, Prompt::Label, "Affectation des passes", [&] {
-        Outil_ = outil;
+        Outil = outil;
         if (!sZmaxi.empty()) {
-            tbVal(0).setToolTip(tbVal(0).toolTip() + " > " + sZmaxi);
+            ui_->tbVal(0).setToolTip(ui_->tbVal(0).toolTip() + " > " + sZmaxi);
             sZmaxi.clear();
         }
         loadToolPicture(outil);
@@ -213,14 +195,14 @@ void OperFraisage::SetPasses(std::string outil, const std::vector<double>& tabva
                 ~Restore() { flag = false; }
             } restore{writingFields_};
             for (int i = 0; i < 9; ++i)
-                tbVal(i).writeText(FormatNum3(valueAt(tabval, static_cast<std::size_t>(i))));
+                ui_->tbVal(i).writeText(FormatNum3(valueAt(tabval, static_cast<std::size_t>(i))));
         }
-        ProfBrut_ = FormatNum3(valueAt(tabval, 9));
+        ProfBrut = FormatNum3(valueAt(tabval, 9));
 
-        Avalant1_.setVisible(Typoper % 10 > 3 && Typoper > 14 && Typoper < 80);
+        ui_->Avalant1.setVisible(Typoper % 10 > 3 && Typoper > 14 && Typoper < 80);
 
         if (Typoper < 30 || Typoper >= 100) {
-            pTrou_.setVisible(false);
+            ui_->pTrou.setVisible(false);
             InitPasses();
         } else {
             InitTrous();
@@ -230,66 +212,54 @@ void OperFraisage::SetPasses(std::string outil, const std::vector<double>& tabva
         // and chamfering.
         const int family = Typoper / 10;
         if (isOneOf(Typoper, kDepthFromField)) {
-            tProf_.setCaption("");
-            tbVal(8).setVisible(true);
+            ui_->tProf.setCaption("");
+            ui_->tbVal(8).setVisible(true);
         } else if (family != 3 && family != 5 && family != 9) {
-            tProf_.setCaption(FormatNum3(valueAt(tabval, 10)));
-            tbVal(8).setVisible(true);
+            ui_->tProf.setCaption(FormatNum3(valueAt(tabval, 10)));
+            ui_->tbVal(8).setVisible(true);
         } else {
-            tProf_.setCaption("");
-            tbVal(8).setVisible(false);
+            ui_->tProf.setCaption("");
+            ui_->tbVal(8).setVisible(false);
         }
 
-        tDiamTrou_.setCaption(tbVal(6).text());
+        ui_->tDiamTrou.setCaption(ui_->tbVal(6).text());
 
-        if (RacineExtBrut_.empty() || ExtBrut == 0 || isOneOf(Typoper, kNoExtension)) {
-            bExtBrut_.setVisible(false);
+        if (RacineExtBrut.empty() || ExtBrut == 0 || isOneOf(Typoper, kNoExtension)) {
+            ui_->bExtBrut.setVisible(false);
         } else {
-            bExtBrut_.setVisible(true);
-            const std::string icon = RacineExtBrut_ + (ExtBrut == 1 ? "OFF" : "ON");
-            bExtBrut_.setPicture(res::LoadResPicture(icon, res::Type::Icon));
+            ui_->bExtBrut.setVisible(true);
+            const std::string icon = RacineExtBrut + (ExtBrut == 1 ? "OFF" : "ON");
+            ui_->bExtBrut.setPicture(res::LoadResPicture(icon, res::Type::Icon));
         }
     });
 }
 
 // ---- value getters ---------------------------------------------------------------------------
 
-double OperFraisage::ValeurVisible(int i) const {
+double OperFraisage::shownFieldValue(int i) const {
     double value = 0.0;
     Trap(
         host(), kTitleCtrl, Prompt::Label, [i] { return "Retour de valeur " + std::to_string(i); },
         [&] {
-            Widget& field = tbVal(i);
+            Widget& field = ui_->tbVal(i);
             value = field.visible() ? Val(field.text()) : 0.0;
         });
     return value;
 }
 
-double OperFraisage::GetZsecu() const { return Val(tbVal(0).text()); }
-double OperFraisage::GetGardeZ() const { return ValeurVisible(1); }
-double OperFraisage::GetPasse() const { return ValeurVisible(2); }
-double OperFraisage::GetDerpasse() const { return ValeurVisible(3); }
-double OperFraisage::GetSurepZ() const { return ValeurVisible(4); }
-double OperFraisage::GetSurepXY() const { return ValeurVisible(5); }
-double OperFraisage::GetDiam() const { return Val(tbVal(6).text()); }
-double OperFraisage::GetDepasse() const { return ValeurVisible(7); }
-double OperFraisage::GetProfondeur() const { return Val(tbVal(8).text()); }
+double OperFraisage::GetZsecu() const { return Val(ui_->tbVal(0).text()); }
+double OperFraisage::GetGardeZ() const { return shownFieldValue(1); }
+double OperFraisage::GetPasse() const { return shownFieldValue(2); }
+double OperFraisage::GetDerpasse() const { return shownFieldValue(3); }
+double OperFraisage::GetSurepZ() const { return shownFieldValue(4); }
+double OperFraisage::GetSurepXY() const { return shownFieldValue(5); }
+double OperFraisage::GetDiam() const { return Val(ui_->tbVal(6).text()); }
+double OperFraisage::GetDepasse() const { return shownFieldValue(7); }
+double OperFraisage::GetProfondeur() const { return Val(ui_->tbVal(8).text()); }
 
 // ---- climb / conventional ---------------------------------------------------------------------
 
 void OperFraisage::SetAval(std::int16_t Aval) { avalant1_.SetAvalant(Aval); }
 std::int16_t OperFraisage::GetAval() const { return avalant1_.GetAvalant(); }
-
-// The non-const getters hosts have always called read exactly as the const ones.
-double OperFraisage::GetZsecu() { return std::as_const(*this).GetZsecu(); }
-double OperFraisage::GetGardeZ() { return std::as_const(*this).GetGardeZ(); }
-double OperFraisage::GetPasse() { return std::as_const(*this).GetPasse(); }
-double OperFraisage::GetDerpasse() { return std::as_const(*this).GetDerpasse(); }
-double OperFraisage::GetSurepZ() { return std::as_const(*this).GetSurepZ(); }
-double OperFraisage::GetSurepXY() { return std::as_const(*this).GetSurepXY(); }
-double OperFraisage::GetDiam() { return std::as_const(*this).GetDiam(); }
-double OperFraisage::GetDepasse() { return std::as_const(*this).GetDepasse(); }
-double OperFraisage::GetProfondeur() { return std::as_const(*this).GetProfondeur(); }
-std::int16_t OperFraisage::GetAval() { return std::as_const(*this).GetAval(); }
 
 }  // namespace oru

@@ -3,11 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "fraisage/internal.hpp"
 #include "frame/numbers_internal.hpp"
 #include "frame/trap.hpp"
 #include "oru/host.hpp"
 #include "oru/numbers.hpp"
-#include "oru/operfraisage.hpp"
 
 namespace oru {
 namespace {
@@ -22,17 +22,17 @@ constexpr std::string_view kAllowanceWarning =
 void OperFraisage::tbVal_Change(int Index) {
     Trap(host(), kTitleCtrl, Prompt::Label, "Changement de valeur", [&] {
         // Safety Z, Z clearance and diameter take no part in the passes.
-        if (Index > 1 && Index != 6 && PassesActives_) CalculPasses();
+        if (Index > 1 && Index != 6 && PassesActives) CalculPasses();
     });
 }
 
 void OperFraisage::CalculPasses() {
     Trap(host(), kTitleCtrl, Prompt::Label, "Calcul des passes", [&] {
-        const double A = std::fabs(Val(tbVal(2).text()));
-        const double B = std::fabs(Val(tbVal(3).text()));
-        const double C = Val(tbVal(4).text());
-        const double D = Val(tbVal(7).text());
-        const double P = std::fabs(Val(tbVal(8).text()));
+        const double A = std::fabs(Val(ui_->tbVal(2).text()));
+        const double B = std::fabs(Val(ui_->tbVal(3).text()));
+        const double C = Val(ui_->tbVal(4).text());
+        const double D = Val(ui_->tbVal(7).text());
+        const double P = std::fabs(Val(ui_->tbVal(8).text()));
 
         std::string result;
         double T = 0.0;
@@ -61,7 +61,7 @@ void OperFraisage::CalculPasses() {
         }
 
         if (L <= -0.0000001 && P > 0.0000001 && !writingFields_) ShowWarningBox(host(), warning);
-        tNbPasses_.setCaption(result);
+        ui_->tNbPasses.setCaption(result);
     });
 }
 

@@ -3,12 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "fraisage/internal.hpp"
 #include "frame/failures.hpp"
 #include "frame/numbers_internal.hpp"
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
 #include "oru/host.hpp"
-#include "oru/operfraisage.hpp"
 
 namespace oru {
 namespace {
@@ -84,16 +84,16 @@ const FamilyRow& familyOf(std::int16_t typoper) {
 
 void OperFraisage::InitTrous() {
     Trap(host(), kTitleCtrl, Prompt::Label, "Initialisation des trous", [&] {
-        pTrou_.setVisible(true);
+        ui_->pTrou.setVisible(true);
         bTrou_Click(Typoper % 10);
         // The cycle is chosen: now the family's tooltips, availability and name.
         const FamilyRow& row = familyOf(Typoper);
         for (int i = 0; i < 6; ++i) {
             const auto at = static_cast<std::size_t>(i);
-            if (!row.tips[at].empty()) bTrou(i).setToolTip(std::string(row.tips[at]));
-            bTrou(i).setEnabled(row.available[at]);
+            if (!row.tips[at].empty()) ui_->bTrou(i).setToolTip(std::string(row.tips[at]));
+            ui_->bTrou(i).setEnabled(row.available[at]);
         }
-        tTrou_.setCaption(std::string(row.caption));
+        ui_->tTrou.setCaption(std::string(row.caption));
     });
 }
 
@@ -111,31 +111,32 @@ void OperFraisage::bTrou_Click(int Index) {
             // turns on, before the remaining buttons are drawn.
             for (int i = 0; i < 6; ++i) {
                 if (!row.available[static_cast<std::size_t>(i)]) {
-                    bTrou(i).setPicture(Picture());
+                    ui_->bTrou(i).setPicture(Picture());
                     continue;
                 }
                 const std::string icon = "TROU_" + std::to_string(family) + std::to_string(i) +
                                          (i == Index ? "_ON" : "_OFF");
-                bTrou(i).setPicture(res::LoadResPicture(icon, res::Type::Icon));
+                ui_->bTrou(i).setPicture(res::LoadResPicture(icon, res::Type::Icon));
                 if (i == Index) {
                     Typoper = num::ToInt16(family * 10LL + Index);
                     InitPasses();
                 }
             }
             progress = 3;
-            Avalant1_.setVisible(Typoper % 10 >= 4 && Typoper < 80);
+            ui_->Avalant1.setVisible(Typoper % 10 >= 4 && Typoper < 80);
             progress = 4;
             if (contains(kContourCycles, Typoper)) {
                 progress = 5;
                 const std::int16_t engagement = GetAccostage();
                 progress = 6;
-                if (engagement == -1 && cAccostage_.listCount() >= 1) cAccostage_.writeListIndex(0);
+                if (engagement == -1 && ui_->cAccostage.listCount() >= 1)
+                    ui_->cAccostage.writeListIndex(0);
                 progress = 7;
-                cAccostage_.setVisible(true);
-                pAccoste_.setVisible(true);
+                ui_->cAccostage.setVisible(true);
+                ui_->pAccoste.setVisible(true);
             } else {
-                cAccostage_.setVisible(false);
-                pAccoste_.setVisible(false);
+                ui_->cAccostage.setVisible(false);
+                ui_->pAccoste.setVisible(false);
             }
         });
 }

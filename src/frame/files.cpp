@@ -522,8 +522,8 @@ void TextFile::close() {
 }
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
-    // Code points of 0x80..0x9F; the five bytes the code page leaves undefined map to the
-    // control characters of the same value, as the platform's conversion does.
+    // Code points of 0x80..0x9F. The five bytes the code page leaves undefined map to the
+    // control characters of the same value, so that every byte converts and none is lost.
     static constexpr std::array<char32_t, 32> k80 = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,

@@ -12,9 +12,12 @@
 
 #include "frame/os.hpp"
 
-// The file layer. Panels form paths by plain concatenation with backslashes, as on the platform
-// their picture folders and thread tables come from; here both "\" and "/" separate, and when
-// the exact name is missing a file whose name differs only in letter case is found instead.
+#include "oru/lookups.hpp"
+
+// The file layer. Panels form paths by plain concatenation with backslashes ("user\Filet_E.dat"),
+// and hosts give folders with either separator; here both "\" and "/" separate, and when the
+// exact name is missing a file whose name differs only in letter case is found instead, so that
+// a picture folder or a thread table folder copied between file systems keeps working.
 namespace oru::files {
 
 // Where the path formed by a panel lies on this machine, if something exists there: UTF-8 text
@@ -66,12 +69,7 @@ void Forget();
 void SetSettleTime(std::chrono::nanoseconds t);
 std::chrono::nanoseconds SettleTime();
 
-// Development aid: while a recorder is installed, every path given to FileExists (and FindFile)
-// is handed to it first. The sample picture folder generator uses it to learn every file name
-// the panels look for. nullptr uninstalls. Not for hosts: it is process-wide and not
-// thread-safe.
-using LookupRecorder = void (*)(std::string_view formed, void* context);
-void SetLookupRecorder(LookupRecorder recorder, void* context = nullptr);
+// The lookup recorder (<oru/lookups.hpp>) sees every path given to FileExists and FindFile.
 
 // A text file in the Windows-1252 code page, read line by line and handed out in UTF-8. The
 // file is closed when the reader is closed or destroyed, whatever path the caller leaves by.

@@ -161,11 +161,25 @@ std::optional<double> readSimple(std::string_view text) {
     return negative ? -value : value;
 }
 
-}  // namespace
+// What the general reading found in a text: the number's parts, and where it ends.
+struct Scan {
+    // Mantissa digits without leading zeros, and the decimal exponent of the first kept digit.
+    // Digits past the 800th cannot change a double; they only shift the exponent.
+    static constexpr std::size_t kMaxDigits = 800;
+    std::array<char, kMaxDigits> digits;
+    std::size_t count = 0;
+    long long pointShift = 0;  // value = 0.digits x 10^pointShift before the exponent
+    long long exponent = 0;
+    bool negative = false;
+    bool anyDigit = false;
+    std::size_t end = 0;  // where the number ends: the first character that cannot continue it
+};
 
-double Val(std::string_view text) {
-    if (const auto simple = readSimple(text)) return *simple;
-
+// The one grammar of a number: blanks, tabs and line feeds ignored anywhere, an optional sign,
+// digits with "." as decimal point, then an optional exponent ("E" or "e", an optional sign and
+// at least one digit). Reading stops at the first character that cannot continue the number;
+// a text without a digit has no number (end stays 0).
+void ScanNumber(std::string_view text, Scan& s) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto peek = [&]() -> char {
@@ -174,29 +188,21 @@ double Val(std::string_view text) {
         return i < n ? text[i] : '\0';
     };
 
-    bool negative = false;
     if (char c = peek(); c == '+' || c == '-') {
-        negative = c == '-';
+        s.negative = c == '-';
         ++i;
     }
 
-    // Mantissa digits without leading zeros, and the decimal exponent of the first kept digit.
-    // Digits past the 800th cannot change a double; they only shift the exponent.
-    constexpr std::size_t kMaxDigits = 800;
-    std::array<char, kMaxDigits> digits;
-    std::size_t count = 0;
-    long long pointShift = 0;  // value = 0.digits x 10^pointShift before the exponent
-    bool anyDigit = false;
     bool afterPoint = false;
     for (;;) {
         char c = peek();
         if (isDigit(c)) {
-            anyDigit = true;
-            if (count == 0 && c == '0') {
-                if (afterPoint) --pointShift;
+            s.anyDigit = true;
+            if (s.count == 0 && c == '0') {
+                if (afterPoint) --s.pointShift;
             } else {
-                if (count < kMaxDigits) digits[count++] = c;
-                if (!afterPoint) ++pointShift;
+                if (s.count < Scan::kMaxDigits) s.digits[s.count++] = c;
+                if (!afterPoint) ++s.pointShift;
             }
             ++i;
         } else if (c == '.' && !afterPoint) {
@@ -206,33 +212,44 @@ double Val(std::string_view text) {
             break;
         }
     }
-    if (!anyDigit || count == 0) return 0.0;
+    if (!s.anyDigit) return;
 
-    // Optional exponent: "E" or "e", an optional sign and at least one digit.
-    long long exponent = 0;
     if (char c = peek(); c == 'e' || c == 'E') {
         const std::size_t save = i;
         ++i;
         bool expNegative = false;
-        if (char s = peek(); s == '+' || s == '-') {
-            expNegative = s == '-';
+        if (char sign = peek(); sign == '+' || sign == '-') {
+            expNegative = sign == '-';
             ++i;
         }
         bool expDigit = false;
         while (isDigit(peek())) {
             expDigit = true;
-            if (exponent < 1'000'000) exponent = exponent * 10 + (text[i] - '0');
+            if (s.exponent < 1'000'000) s.exponent = s.exponent * 10 + (text[i] - '0');
             ++i;
         }
         if (!expDigit) {
             i = save;
-            exponent = 0;
+            s.exponent = 0;
         } else if (expNegative) {
-            exponent = -exponent;
+            s.exponent = -s.exponent;
         }
     }
+    s.end = i;
+}
 
-    const long long magnitude = pointShift + exponent;  // value is in [10^(m-1), 10^m)
+}  // namespace
+
+double Val(std::string_view text) {
+    if (const auto simple = readSimple(text)) return *simple;
+
+    Scan s;
+    ScanNumber(text, s);
+    if (!s.anyDigit || s.count == 0) return 0.0;
+    const bool negative = s.negative;
+    const std::size_t count = s.count;
+
+    const long long magnitude = s.pointShift + s.exponent;  // value is in [10^(m-1), 10^m)
     if (magnitude > 310) fail::overflow();
     if (magnitude < -330) return 0.0;
 
@@ -242,7 +259,7 @@ double Val(std::string_view text) {
     if (count <= 15 && scale >= -22 && scale <= 22) {
         std::uint64_t m = 0;
         for (std::size_t d = 0; d < count; ++d)
-            m = m * 10 + static_cast<std::uint64_t>(digits[d] - '0');
+            m = m * 10 + static_cast<std::uint64_t>(s.digits[d] - '0');
         const double mantissa = static_cast<double>(m);
         const double value =
             scale >= 0 ? mantissa * kExactPow10[scale] : mantissa / kExactPow10[-scale];
@@ -250,12 +267,12 @@ double Val(std::string_view text) {
     }
 
     // "0.<digits>e<magnitude>" for the general conversion.
-    std::array<char, kMaxDigits + 32> normal;
+    std::array<char, Scan::kMaxDigits + 32> normal;
     char* out = normal.data();
     *out++ = '0';
     *out++ = '.';
     for (std::size_t d = 0; d < count; ++d)
-        *out++ = digits[d];
+        *out++ = s.digits[d];
     *out++ = 'e';
     out = std::to_chars(out, normal.data() + normal.size(), magnitude).ptr;
     double value = 0.0;
@@ -279,6 +296,15 @@ double Val(std::string_view text) {
     }
     if (failed || !std::isfinite(value)) fail::overflow();
     return negative ? -value : value;
+}
+
+bool ReadsEntirelyAsNumber(std::string_view text) {
+    Scan s;
+    ScanNumber(text, s);
+    if (!s.anyDigit) return false;
+    for (std::size_t i = s.end; i < text.size(); ++i)
+        if (!isIgnorable(text[i])) return false;
+    return true;
 }
 
 namespace num {

@@ -41,8 +41,9 @@ std::string RegionalDecimalSeparator();
 
 namespace oru::num {
 
-// Where a computation would give an infinity or NaN the panels fail with the overflow failure,
-// as arithmetic on the host's platform does, instead of carrying the value on.
+// Where a computation would give an infinity or NaN the panels fail with the overflow failure
+// instead of carrying the value on: a box never shows "inf" or "nan", and the procedure's error
+// box says what went wrong.
 double Checked(double x);
 
 }  // namespace oru::num

@@ -44,12 +44,6 @@ constexpr std::string_view kBitmaps[] = {
     "T_SENS_ZPO2", "T_SENS_ZPXP", "T_TARAUDER_EB", "T_TARAUDER_ED", "T_TARAUDER_FB",
     "T_TARAUDER_FD", "T_TRONCONNER_2", "T_TRONCONNER_3",
 };
-
-// Toolbox bitmaps, 16 x 15 pixels, one per control, for the host's design tools.
-constexpr ToolboxEntry kToolbox[] = {
-    {30000, "Arrosage"}, {30001, "Avalant"},      {30002, "OperFraisage"},
-    {30003, "OperTournage"}, {30004, "SensRot"},
-};
 // clang-format on
 
 static_assert(std::size(kIcons) == 103);
@@ -95,6 +89,14 @@ std::optional<std::string_view> find(std::string_view name, Type type) {
     const auto it = std::lower_bound(catalogue.begin(), catalogue.end(), key);
     if (it == catalogue.end() || *it != key) return std::nullopt;
     return *it;
+}
+
+std::optional<Size> sizeOf(std::string_view name) {
+    if (find(name, Type::Icon)) return Size{kIconSize, kIconSize};
+    if (find(name, Type::Bitmap)) return Size{kBitmapSize, kBitmapSize};
+    for (const ToolboxEntry& entry : kToolbox)
+        if (entry.name == name) return Size{kToolboxWidth, kToolboxHeight};
+    return std::nullopt;
 }
 
 Picture LoadResPicture(std::string_view name, Type type) {

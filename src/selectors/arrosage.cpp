@@ -1,12 +1,14 @@
 #include "oru/arrosage.hpp"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
+#include "oru/getters.hpp"
 
 namespace oru {
 namespace {
@@ -31,20 +33,26 @@ constexpr std::string_view kCaptions[] = {
 
 }  // namespace
 
+struct Arrosage::Ui {
+    explicit Ui(Panel& p) : bArro(p.widget("bArro")), tArro(p.widget("tArro")) {}
+    Widget &bArro, &tArro;
+};
+
 Arrosage::Arrosage(Host& host)
     : Panel(host, "Arrosage", std::string(kTitleCtrl), kInventory, kWidth, kHeight),
-      bArro_(widget("bArro")),
-      tArro_(widget("tArro")) {
-    bindClick(bArro_, [this] { bArro_Click(); });
-    tArro_.setAlignment(kCentred);  // design-time: the caption centred under the button
+      ui_(std::make_unique<Ui>(*this)) {
+    bindClick(ui_->bArro, [this] { bArro_Click(); });
+    ui_->tArro.setAlignment(kCentred);  // design-time: the caption centred under the button
     UserControl_Initialize();
 }
 
-void Arrosage::UserControl_Initialize() { bArro_.setToolTip("Active ou désactive l'arrosage"); }
+Arrosage::~Arrosage() = default;
+
+void Arrosage::UserControl_Initialize() { ui_->bArro.setToolTip("Active ou désactive l'arrosage"); }
 
 void Arrosage::drawState() {
-    bArro_.setPicture(res::LoadResPicture("ARRO_" + std::to_string(state_), res::Type::Icon));
-    tArro_.setCaption(std::string(kCaptions[static_cast<std::size_t>(state_)]));
+    ui_->bArro.setPicture(res::LoadResPicture("ARRO_" + std::to_string(state_), res::Type::Icon));
+    ui_->tArro.setCaption(std::string(kCaptions[static_cast<std::size_t>(state_)]));
 }
 
 void Arrosage::bArro_Click() {
@@ -56,18 +64,30 @@ void Arrosage::bArro_Click() {
 void Arrosage::SetArrosage(std::int16_t Arrose) {
     state_ = std::clamp<std::int16_t>(Arrose, -1, 3);
     if (state_ == -1) {
-        bArro_.setVisible(false);
-        tArro_.setVisible(false);
+        ui_->bArro.setVisible(false);
+        ui_->tArro.setVisible(false);
         return;
     }
-    bArro_.setVisible(true);
-    tArro_.setVisible(true);
+    ui_->bArro.setVisible(true);
+    ui_->tArro.setVisible(true);
     drawState();
 }
 
 std::int16_t Arrosage::GetArrosage() const { return state_; }
 
-// The non-const getters hosts have always called read exactly as the const ones.
+// The getters as the public interface lists them, for a control that is not const.
 std::int16_t Arrosage::GetArrosage() { return std::as_const(*this).GetArrosage(); }
+
+namespace {
+// The getters of the control; it has no error box of its own.
+constexpr Getter<Arrosage> kGetters[] = {
+    Getter<Arrosage>("GetArrosage", &Arrosage::GetArrosage),
+};
+}  // namespace
+
+template <>
+std::span<const Getter<Arrosage>> getters<Arrosage>() {
+    return kGetters;
+}
 
 }  // namespace oru

@@ -1,10 +1,12 @@
 #include "oru/avalant.hpp"
 
+#include <span>
 #include <string_view>
 #include <utility>
 
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
+#include "oru/getters.hpp"
 
 namespace oru {
 namespace {
@@ -34,39 +36,45 @@ constexpr std::string_view kToolTip = "Choisit le mode de travail en Avalant ou 
 
 }  // namespace
 
+struct Avalant::Ui {
+    explicit Ui(Panel& p) : Bavalant(p.widget("Bavalant")), Tavalant(p.widget("Tavalant")) {}
+    Widget &Bavalant, &Tavalant;
+};
+
 Avalant::Avalant(Host& host)
     : Panel(host, "Avalant", std::string(kTitleCtrl), kInventory, kWidth, kHeight),
-      Bavalant_(widget("Bavalant")),
-      Tavalant_(widget("Tavalant")) {
-    bindClick(Bavalant_, [this] { Bavalant_Click(); });
-    Tavalant_.setAlignment(kCentred);  // design-time: the caption centred under the button
+      ui_(std::make_unique<Ui>(*this)) {
+    bindClick(ui_->Bavalant, [this] { Bavalant_Click(); });
+    ui_->Tavalant.setAlignment(kCentred);  // design-time: the caption centred under the button
     UserControl_Initialize();
 }
 
+Avalant::~Avalant() = default;
+
 void Avalant::UserControl_Initialize() {
-    Bavalant_.setPicture(res::LoadResPicture("AVALANT", res::Type::Icon));
-    Bavalant_.setToolTip(std::string(kToolTip));
-    Tavalant_.setToolTip(std::string(kToolTip));
+    ui_->Bavalant.setPicture(res::LoadResPicture("AVALANT", res::Type::Icon));
+    ui_->Bavalant.setToolTip(std::string(kToolTip));
+    ui_->Tavalant.setToolTip(std::string(kToolTip));
     mode_ = 1;
 }
 
 void Avalant::Bavalant_Click() {
     const ModeRow& next = mode_ != 1 ? kModes[0] : kModes[1];
     mode_ = next.mode;
-    Bavalant_.setPicture(res::LoadResPicture(next.icon, res::Type::Icon));
-    Tavalant_.setCaption(std::string(next.caption));
+    ui_->Bavalant.setPicture(res::LoadResPicture(next.icon, res::Type::Icon));
+    ui_->Tavalant.setCaption(std::string(next.caption));
 }
 
 void Avalant::SetAvalant(std::int16_t newaval) {
     switch (newaval) {
         case -1:
-            Bavalant_.setVisible(false);
-            Tavalant_.setVisible(false);
+            ui_->Bavalant.setVisible(false);
+            ui_->Tavalant.setVisible(false);
             break;
         case 0:
         case 1:
-            Bavalant_.setVisible(true);
-            Tavalant_.setVisible(true);
+            ui_->Bavalant.setVisible(true);
+            ui_->Tavalant.setVisible(true);
             // Force the other mode, then switch: the click draws the wanted one.
             mode_ = newaval == 0 ? 1 : 0;
             Bavalant_Click();
@@ -78,7 +86,19 @@ void Avalant::SetAvalant(std::int16_t newaval) {
 
 std::int16_t Avalant::GetAvalant() const { return mode_; }
 
-// The non-const getters hosts have always called read exactly as the const ones.
+// The getters as the public interface lists them, for a control that is not const.
 std::int16_t Avalant::GetAvalant() { return std::as_const(*this).GetAvalant(); }
+
+namespace {
+// The getters of the control; it has no error box of its own.
+constexpr Getter<Avalant> kGetters[] = {
+    Getter<Avalant>("GetAvalant", &Avalant::GetAvalant),
+};
+}  // namespace
+
+template <>
+std::span<const Getter<Avalant>> getters<Avalant>() {
+    return kGetters;
+}
 
 }  // namespace oru

@@ -1,11 +1,14 @@
 #include "oru/sensrot.hpp"
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 #include <utility>
 
 #include "frame/resources.hpp"
 #include "frame/trap.hpp"
+#include "frame/ui.hpp"
+#include "oru/getters.hpp"
 
 namespace oru {
 namespace {
@@ -70,17 +73,22 @@ std::string_view familyOf(std::int16_t tournant) {
 
 }  // namespace
 
+struct SensRot::Ui {
+    explicit Ui(Panel& p) : bSensRot(p, "bSensRot"), tSensRot(p, "tSensRot") {}
+    WidgetArray<2> bSensRot, tSensRot;
+};
+
 SensRot::SensRot(Host& host)
-    : Panel(host, "SensRot", std::string(kTitleCtrl), kInventory, kWidth, kHeight) {
-    for (int i = 0; i < 2; ++i) {
-        bindClick(bSensRot(i), [this, i] { bSensRot_Click(i); });
-        tSensRot(i).setAlignment(kCentred);  // design-time: centred under its button
+    : Panel(host, "SensRot", std::string(kTitleCtrl), kInventory, kWidth, kHeight),
+      ui_(std::make_unique<Ui>(*this)) {
+    for (int i = 0; i < ui_->bSensRot.size(); ++i) {
+        bindClick(ui_->bSensRot(i), [this, i] { bSensRot_Click(i); });
+        ui_->tSensRot(i).setAlignment(kCentred);  // design-time: centred under its button
     }
     UserControl_Initialize();
 }
 
-Widget& SensRot::bSensRot(int i) { return widget("bSensRot", i); }
-Widget& SensRot::tSensRot(int i) { return widget("tSensRot", i); }
+SensRot::~SensRot() = default;
 
 void SensRot::UserControl_Initialize() {
     tipSpindle_ = kTipSpindle;
@@ -89,15 +97,15 @@ void SensRot::UserControl_Initialize() {
 
 void SensRot::showOffButton(int button) {
     const OffRow& off = kOff[button];
-    bSensRot(button).setPicture(res::LoadResPicture(off.icon, res::Type::Icon));
-    tSensRot(button).setCaption(std::string(off.caption));
+    ui_->bSensRot(button).setPicture(res::LoadResPicture(off.icon, res::Type::Icon));
+    ui_->tSensRot(button).setCaption(std::string(off.caption));
 }
 
 void SensRot::drawDirection(int button) {
     const DirectionRow& row = kDirections[sensRot_ + 1];  // sensRot_ is kept within -1 .. 1
-    const std::string icon = std::string(familyOf(tournant_)) + std::string(row.suffix);
-    bSensRot(button).setPicture(res::LoadResPicture(icon, res::Type::Icon));
-    tSensRot(button).setCaption(std::string(row.caption));
+    const std::string icon = std::string(familyOf(Tournant)) + std::string(row.suffix);
+    ui_->bSensRot(button).setPicture(res::LoadResPicture(icon, res::Type::Icon));
+    ui_->tSensRot(button).setCaption(std::string(row.caption));
 }
 
 // The argument keeps the name hosts know it by, although it hides the class name here.
@@ -105,19 +113,19 @@ void SensRot::drawDirection(int button) {
 #pragma GCC diagnostic ignored "-Wshadow"
 void SensRot::SetSensRot(std::int16_t& SensRot, std::int16_t OutilTournant) {
     sensRot_ = std::clamp<std::int16_t>(SensRot, -1, 1);
-    tournant_ = std::clamp<std::int16_t>(OutilTournant, -1, 3);
-    const ConfigRow& cfg = kConfigs[tournant_ + 1];
+    Tournant = std::clamp<std::int16_t>(OutilTournant, -1, 3);
+    const ConfigRow& cfg = kConfigs[Tournant + 1];
 
     const bool show[2] = {cfg.show0, cfg.show1};
     const Tip tips[2] = {cfg.tip0, cfg.tip1};
     for (int i = 0; i < 2; ++i) {
-        bSensRot(i).setVisible(show[i]);
-        tSensRot(i).setVisible(show[i]);
+        ui_->bSensRot(i).setVisible(show[i]);
+        ui_->tSensRot(i).setVisible(show[i]);
         if (tips[i] != Tip::None)
-            bSensRot(i).setToolTip(tips[i] == Tip::Spindle ? tipSpindle_ : tipTool_);
+            ui_->bSensRot(i).setToolTip(tips[i] == Tip::Spindle ? tipSpindle_ : tipTool_);
     }
     if (cfg.offButton >= 0) showOffButton(cfg.offButton);
-    if (tournant_ == -1) SensRot = -2;
+    if (Tournant == -1) SensRot = -2;
 
     // The caller's argument, not the clamped field, decides whether the direction is drawn.
     if (SensRot > -2 && cfg.active >= 0) drawDirection(cfg.active);
@@ -131,24 +139,37 @@ std::int16_t SensRot::SetSensRot(const std::int16_t& SensRot, std::int16_t Outil
 #pragma GCC diagnostic pop
 
 void SensRot::bSensRot_Click(int Index) {
-    const int active = tournant_ == 3 ? 1 : 0;
+    const int active = Tournant == 3 ? 1 : 0;
     if (Index == active) {
         sensRot_ = sensRot_ == 1 ? -1 : static_cast<std::int16_t>(sensRot_ + 1);
     } else if (Index == 0) {
         showOffButton(1);
-        tournant_ = 2;
+        Tournant = 2;
     } else {
         showOffButton(0);
-        tournant_ = 3;
+        Tournant = 3;
     }
     drawDirection(Index);
 }
 
 std::int16_t SensRot::GetSensRot() const { return sensRot_; }
-std::int16_t SensRot::GetTournant() const { return tournant_; }
+std::int16_t SensRot::GetTournant() const { return Tournant; }
 
-// The non-const getters hosts have always called read exactly as the const ones.
+// The getters as the public interface lists them, for a control that is not const.
 std::int16_t SensRot::GetSensRot() { return std::as_const(*this).GetSensRot(); }
 std::int16_t SensRot::GetTournant() { return std::as_const(*this).GetTournant(); }
+
+namespace {
+// The getters of the control; it has no error box of its own.
+constexpr Getter<SensRot> kGetters[] = {
+    Getter<SensRot>("GetSensRot", &SensRot::GetSensRot),
+    Getter<SensRot>("GetTournant", &SensRot::GetTournant),
+};
+}  // namespace
+
+template <>
+std::span<const Getter<SensRot>> getters<SensRot>() {
+    return kGetters;
+}
 
 }  // namespace oru

@@ -40,12 +40,12 @@ std::string PassSummary(double T, double P, const std::string& typedPass) {
 
 }  // namespace
 
-double OperTournage::boxValue(int Index) { return Val(ui_->tbPara(Index).text()); }
+double OperTournage::rawBoxValue(int Index) const { return Val(ui_->tbPara(Index).text()); }
 
 void OperTournage::tbPara_Change(int Index) {
     if (MajEnCours) return;
     Ui& u = *ui_;
-    auto v = [this](int i) { return boxValue(i); };
+    auto v = [this](int i) { return rawBoxValue(i); };
     auto box = [&u](int i) -> Widget& { return u.tbPara(i); };
 
     if (NumOp == 101) {

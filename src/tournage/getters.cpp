@@ -2,16 +2,50 @@
 // operation hides reads as 0, except for threading, whose details page hides boxes that still
 // hold values.
 #include <cctype>
+#include <span>
 #include <string>
 #include <utility>
 
 #include "frame/numbers_internal.hpp"
 #include "frame/trap.hpp"
+#include "oru/getters.hpp"
 #include "oru/numbers.hpp"
 #include "tournage/internal.hpp"
 
 namespace oru {
-double OperTournage::ValeurPara(int Index) const {
+namespace {
+
+// A getter named once: its name is the member's.
+#define ORU_GETTER(name, trapped) Getter<OperTournage>(#name, &OperTournage::name, trapped)
+constexpr bool kTrapped = true;  // the getter shows its own error box, never throws
+constexpr bool kThrows = false;  // a failure may reach the host as oru::Error
+
+// clang-format off
+constexpr Getter<OperTournage> kGetters[] = {
+    ORU_GETTER(GetXsecu, kThrows),          ORU_GETTER(GetZsecu, kThrows),
+    ORU_GETTER(GetGardeAccost, kTrapped),   ORU_GETTER(GetGardeDeg, kTrapped),
+    ORU_GETTER(GetGardeZ, kTrapped),        ORU_GETTER(GetPasseZ, kTrapped),
+    ORU_GETTER(GetProfFilet, kThrows),      ORU_GETTER(GetDerPasseZ, kTrapped),
+    ORU_GETTER(GetSurepXY, kTrapped),       ORU_GETTER(GetPas, kThrows),
+    ORU_GETTER(GetSurepZ, kThrows),         ORU_GETTER(GetSurepPlonge, kTrapped),
+    ORU_GETTER(GetDepasseZ, kTrapped),      ORU_GETTER(GetAnglePlonge, kTrapped),
+    ORU_GETTER(GetProfondeur, kThrows),     ORU_GETTER(GetDiamChanf, kThrows),
+    ORU_GETTER(GetTypeAppro, kThrows),      ORU_GETTER(GetDegZsecu, kThrows),
+    ORU_GETTER(GetNbPasse, kThrows),        ORU_GETTER(GetTypeEbauche, kThrows),
+    ORU_GETTER(GetUsineGorge, kThrows),     ORU_GETTER(GetTypeFilet, kThrows),
+    ORU_GETTER(GetSensFilet, kThrows),
+};
+// clang-format on
+#undef ORU_GETTER
+
+}  // namespace
+
+template <>
+std::span<const Getter<OperTournage>> getters<OperTournage>() {
+    return kGetters;
+}
+
+double OperTournage::shownBoxValue(int Index) const {
     double value = 0;
     Trap(
         host(), kTitleCtrl, Prompt::Label,
@@ -25,22 +59,22 @@ double OperTournage::ValeurPara(int Index) const {
 
 double OperTournage::GetXsecu() const { return Val(ui_->tbXsecu.text()); }
 double OperTournage::GetZsecu() const { return Val(ui_->tbZsecu.text()); }
-double OperTournage::GetGardeAccost() const { return ValeurPara(0); }
-double OperTournage::GetGardeDeg() const { return ValeurPara(1); }
-double OperTournage::GetGardeZ() const { return ValeurPara(1); }
-double OperTournage::GetPasseZ() const { return ValeurPara(2); }
+double OperTournage::GetGardeAccost() const { return shownBoxValue(0); }
+double OperTournage::GetGardeDeg() const { return shownBoxValue(1); }
+double OperTournage::GetGardeZ() const { return shownBoxValue(1); }
+double OperTournage::GetPasseZ() const { return shownBoxValue(2); }
 
 double OperTournage::GetProfFilet() const {
-    if (IsDrillingCycle(NumOp)) return Val(ui_->tbPara(0).text());
-    return ValeurPara(2);
+    if (IsDrillingCycle(NumOp)) return rawBoxValue(0);
+    return shownBoxValue(2);
 }
 
 double OperTournage::GetDerPasseZ() const {
     if (NumOp == 102 || NumOp == 103) return 0;
-    return ValeurPara(3);
+    return shownBoxValue(3);
 }
 
-double OperTournage::GetSurepXY() const { return ValeurPara(4); }
+double OperTournage::GetSurepXY() const { return shownBoxValue(4); }
 
 double OperTournage::GetPas() const {
     if (NumOp == 130 || NumOp == 180) return Val(ui_->cbPas.text());
@@ -50,32 +84,32 @@ double OperTournage::GetPas() const {
 double OperTournage::GetSurepZ() const {
     // A blind hole: what is left under the drilled length.
     if (IsDrillingCycle(NumOp) && str::Right(OptionUsinage, 1) == "1")
-        return num::Checked(Val(ui_->tZBrut.caption()) - ValeurPara(7));
-    return ValeurPara(5);
+        return num::Checked(Val(ui_->tZBrut.caption()) - shownBoxValue(7));
+    return shownBoxValue(5);
 }
 
 double OperTournage::GetSurepPlonge() const {
-    if (NumOp == 112 || NumOp == 113) return ValeurPara(3);
+    if (NumOp == 112 || NumOp == 113) return shownBoxValue(3);
     return 0;
 }
 
 double OperTournage::GetDepasseZ() const {
     if (IsDrillingCycle(NumOp) && str::Right(OptionUsinage, 1) != "0") return 0;
-    return ValeurPara(6);
+    return shownBoxValue(6);
 }
 
-double OperTournage::GetAnglePlonge() const { return ValeurPara(7); }
+double OperTournage::GetAnglePlonge() const { return shownBoxValue(7); }
 
 double OperTournage::GetProfondeur() const {
-    if (NumOp == 130) return ValeurPara(4);
-    if (NumOp == 180) return OptionUsinage == "1" ? Val(ui_->tZBrut.caption()) : ValeurPara(4);
+    if (NumOp == 130) return shownBoxValue(4);
+    if (NumOp == 180) return OptionUsinage == "1" ? Val(ui_->tZBrut.caption()) : shownBoxValue(4);
     if (IsDrillingCycle(NumOp)) return Val(ui_->tZBrut.caption());
-    if (NumOp == 101) return ValeurPara(7);
+    if (NumOp == 101) return shownBoxValue(7);
     return 0;
 }
 
 double OperTournage::GetDiamChanf() const {
-    if (NumOp == 104 || NumOp == 105) return ValeurPara(3);
+    if (NumOp == 104 || NumOp == 105) return shownBoxValue(3);
     if (IsDrillingCycle(NumOp)) return Val(ui_->tDiamBrut.caption());
     return Val(ui_->tbXsecu.text());
 }
@@ -115,7 +149,8 @@ std::int16_t OperTournage::GetSensFilet() const {
     return v;
 }
 
-// The non-const getters hosts have always called read exactly as the const ones.
+// The getters as the public interface lists them, for a panel that is not const: they read
+// exactly as the const ones.
 double OperTournage::GetXsecu() { return std::as_const(*this).GetXsecu(); }
 double OperTournage::GetZsecu() { return std::as_const(*this).GetZsecu(); }
 double OperTournage::GetGardeAccost() { return std::as_const(*this).GetGardeAccost(); }

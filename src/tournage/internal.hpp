@@ -13,6 +13,7 @@
 
 #include "frame/failures.hpp"
 #include "frame/strings.hpp"
+#include "frame/ui.hpp"
 #include "oru/opertournage.hpp"
 
 namespace oru {
@@ -63,24 +64,6 @@ inline int ThreadTypeIndex(std::string_view letter) {
 
 // The drilling operations proper: the units digit carries the hole cycle.
 inline bool IsDrillingCycle(std::int16_t op) { return op >= 140 && op <= 149; }
-
-// A widget array of the panel; an index outside it is the subscript failure.
-template <std::size_t N>
-class WidgetArray {
-public:
-    WidgetArray(Panel& panel, std::string_view name) {
-        for (std::size_t i = 0; i < N; ++i)
-            items_[i] = &panel.widget(name, static_cast<int>(i));
-    }
-    Widget& operator()(int i) const {
-        if (i < 0 || static_cast<std::size_t>(i) >= N) fail::subscriptOutOfRange();
-        return *items_[static_cast<std::size_t>(i)];
-    }
-    constexpr int size() const { return static_cast<int>(N); }
-
-private:
-    std::array<Widget*, N> items_{};
-};
 
 struct OperTournage::Ui {
     explicit Ui(Panel& p);
@@ -140,18 +123,6 @@ public:
 private:
     bool& flag_;
 };
-
-// A tooltip written into a widget (index -1 outside an array).
-struct TipRow {
-    std::string_view widget;
-    int index;
-    std::string_view text;
-};
-
-inline void ApplyTips(Panel& panel, std::span<const TipRow> rows) {
-    for (const TipRow& r : rows)
-        panel.widget(r.widget, r.index).setToolTip(std::string(r.text));
-}
 
 struct Pos {
     int left;

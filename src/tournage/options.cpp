@@ -108,8 +108,8 @@ void OperTournage::bGorge_Click() {
         }
         if (group.toggled == Toggled::Groove && OptionUsinage == "G1") {
             // With the groove, the two allowances are one value: the smaller.
-            const double a = boxValue(4);
-            const double b = boxValue(5);
+            const double a = rawBoxValue(4);
+            const double b = rawBoxValue(5);
             const double m = b < a ? b : a;
             UpdateGuard quiet(MajEnCours);
             u.tbPara(4).writeText(FormatNum3(m));

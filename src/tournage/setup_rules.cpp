@@ -307,7 +307,7 @@ void OperTournage::rulesCentring(Setup& s) {
     u.tbPara(3).setToolTip("Diamètre de Centrage");
     MoveTo(u.tDiamBrut, {2550, 3960});
     u.tDiamBrut.setToolTip("Diamètre Centrage mini-maxi");
-    if (boxValue(4) > 0) {
+    if (rawBoxValue(4) > 0) {
         u.tDiamBrut.setCaption(u.tbPara(6).text() + "-" + u.tbPara(4).text());
         s.showDiamBrut = true;
     }

@@ -1,13 +1,11 @@
 // Widget model: events raised inside writes, list selection, user actions that fail, observers,
-// widget lookup, and the failure trap's two prompt forms.
+// widget lookup, and message boxes shown from inside a box handler.
 #include <gtest/gtest.h>
 
 #include <new>
 #include <string>
 #include <vector>
 
-#include "frame/failures.hpp"
-#include "frame/trap.hpp"
 #include "oru/oru.hpp"
 #include "support/test_support.hpp"
 
@@ -37,7 +35,7 @@ public:
         });
         for (int i = 0; i < 3; ++i)
             bindClick(widget("bGo", i), [this, i] {
-                if (i == 2) fail::overflow();
+                if (i == 2) throw Error("Dépassement de capacité");
                 if (i == 1) throw std::bad_alloc();
                 log.push_back("go " + std::to_string(i));
             });
@@ -127,41 +125,16 @@ TEST_F(Events, LookupByNameAndIndex) {
     EXPECT_EQ(panel.widgets().size(), 6u);
 }
 
-TEST(FailureTrap, ShowsLabelAloneOrWithDescriptionAndKeepsWhatWasDone) {
-    Host host;
-    int done = 0;
-    EXPECT_FALSE(Trap(host, kTitleCtrl, Prompt::Label, "Calcul des passes", [&] {
-        done = 1;
-        fail::divisionByZero();
-    }));
-    EXPECT_EQ(done, 1);
-    EXPECT_EQ(test::LastMessage(host).title, "ERREUR ORUCtrl");
-    EXPECT_EQ(test::LastMessage(host).prompt, "Calcul des passes");
-
-    int progress = 0;
-    EXPECT_FALSE(Trap(
-        host, kTitleCtrl, Prompt::LabelAndDescription,
-        [&] { return "Sélection d'un trou : erreur=" + std::to_string(progress); },
-        [&] {
-            progress = 2;
-            fail::subscriptOutOfRange();
-        }));
-    EXPECT_EQ(test::LastMessage(host).prompt,
-              "Sélection d'un trou : erreur=2\r\nL'indice n'appartient pas à la sélection");
-
-    EXPECT_TRUE(Trap(host, kTitleCN, Prompt::Label, "x", [] {}));
-    EXPECT_EQ(host.messages().size(), 2u);
-}
-
 TEST(MessageBoxes, HandlerSeesEveryBoxAndMayShowAnother) {
     Host host;
     std::vector<std::string> shown;
     host.setMessageHandler([&](const Message& m) {
         shown.push_back(m.title + "|" + m.prompt);
-        if (m.style == kStyleExclamation) ShowPlainBox(host, "suite");
+        if (m.style == kStyleExclamation) host.showMessage(kStylePlain, "", "suite");
         if (m.style == kStylePlain) throw std::runtime_error("no display");
     });
-    ShowWarningBox(host, "Dépassement de fond incorrect : USINAGE IMPOSSIBLE");
+    host.showMessage(kStyleExclamation, "AVERTISSEMENT ORUCN",
+                     "Dépassement de fond incorrect : USINAGE IMPOSSIBLE");
     ASSERT_EQ(host.messages().size(), 2u);
     EXPECT_EQ(host.messages()[0].style, kStyleExclamation);
     EXPECT_EQ(host.messages()[0].title, "AVERTISSEMENT ORUCN");

@@ -1,4 +1,5 @@
-// Reading texts as numbers, the three-decimal rendering and the checked 16-bit conversions.
+// Reading texts as numbers, whether a text is a number and nothing else, the three-decimal
+// rendering, and the regional decimal separator a host starts with.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "frame/numbers_internal.hpp"
 #include "oru/error.hpp"
+#include "oru/host.hpp"
 #include "oru/numbers.hpp"
 
 namespace oru {
@@ -86,62 +87,18 @@ TEST(FormatNum3, LargeMagnitudesAreWrittenOutExactlyWithTheirSign) {
     EXPECT_THROW(FormatNum3(std::nan("")), Error);
 }
 
-TEST(Conversions, SixteenBitValuesAreRangeChecked) {
-    EXPECT_EQ(num::CInt(2.5), 2);  // halves to even
-    EXPECT_EQ(num::CInt(3.5), 4);
-    EXPECT_EQ(num::CInt(-2.5), -2);
-    EXPECT_EQ(num::CInt(32767.4), 32767);
-    EXPECT_THROW(num::CInt(32767.5), Error);
-    EXPECT_EQ(num::CInt(-32768.5), -32768);
-    EXPECT_THROW(num::CInt(-32768.6), Error);
-    EXPECT_THROW(num::CInt(std::nan("")), Error);
-
-    EXPECT_EQ(num::Fix16(-3.9), -3);
-    EXPECT_EQ(num::Fix16(32767.9), 32767);
-    EXPECT_THROW(num::Fix16(32768), Error);
-    EXPECT_THROW(num::Fix16(-1e300), Error);
-    EXPECT_THROW(num::ToInt16(40000), Error);
-
-    EXPECT_EQ(num::CIntText(" 6 "), 6);  // a text holding a number and nothing else
-    EXPECT_EQ(num::CIntText("4.5"), 4);
-    EXPECT_EQ(num::CIntText("-1e1"), -10);
-    for (const char* bad : {"", "x", "6 passes", "1e", ".", "-", "40000"})
-        EXPECT_THROW(num::CIntText(bad), Error) << bad;
-    const double zero = 0.0;
-    EXPECT_THROW(num::Checked(1.0 / zero), Error);
-}
-
-TEST(Conversions, OneDecimalWithHalvesToEven) {
-    EXPECT_DOUBLE_EQ(num::RoundHalfEven(45.25, 1), 45.2);
-    EXPECT_DOUBLE_EQ(num::RoundHalfEven(45.75, 1), 45.8);
-    EXPECT_DOUBLE_EQ(num::RoundHalfEven(45.26, 1), 45.3);
-    EXPECT_DOUBLE_EQ(num::RoundHalfEven(-45.25, 1), -45.2);
-    EXPECT_DOUBLE_EQ(num::RoundHalfEven(1e300, 1), 1e300);
-}
-
-TEST(Conversions, GeneralAndFixedRenderings) {
-    EXPECT_EQ(num::Str(4), " 4");
-    EXPECT_EQ(num::Str(0.5), " .5");
-    EXPECT_EQ(num::Str(-2), "-2");
-    EXPECT_EQ(num::Str(1e-20), " 1E-20");
-    // whole numbers of 10^15 and more in digits, like FormatNum3
-    EXPECT_EQ(num::Str(2e15), " 2000000000000000");
-    EXPECT_EQ(num::Str(-1e20), "-100000000000000000000");
-    EXPECT_EQ(num::Str(999999999999999.9), " 1000000000000000");
-    EXPECT_EQ(num::FormatFixed(2.325, 3, "."), "2.325");
-    EXPECT_EQ(num::FormatFixed(11.0 / 3.0, 3, ","), "3,667");
-    EXPECT_EQ(num::FormatFixed(0.0004, 3, ","), "0,000");
-    EXPECT_EQ(num::FormatFixed(12, 3, "."), "12.000");
-    // halves away from zero: the same digits as FormatNum3 (2.0625 is an exact binary half)
-    const auto padded = [](std::string t) {
-        const auto p = t.find('.');
-        return p == std::string::npos ? t + ".000" : t + std::string(p + 4 - t.size(), '0');
-    };
-    for (double x : {2.0625, 0.0005, 1.0005, 2.675, 1e9 + 0.0625, 123456789.1235})
-        EXPECT_EQ(num::FormatFixed(x, 3, "."), padded(FormatNum3(x))) << x;
-    EXPECT_EQ(num::FormatFixed(2.0625, 3, "."), "2.063");
-    EXPECT_EQ(num::FormatFixed(-2.0625, 3, "."), "-2.063");
-    EXPECT_EQ(num::FormatFixed(1e20, 3, "."), "100000000000000000000.000");
+TEST(ReadsEntirelyAsNumber, TheWholeTextMustBeTheNumberValReads) {
+    for (const char* t :
+         {"12.5", " - 1 e3 ", "+.5", "5.", "0", "1 2\t.\n5", "2E-2", "1e999", "007"})
+        EXPECT_TRUE(ReadsEntirelyAsNumber(t)) << t;
+    // Val reads a number at the start of these, and stops before the rest.
+    for (const char* t : {"12,5", "3.5mm", "1e", "7e+", "1.2.3", "--5", "5-", "\r5", "1e5x"})
+        EXPECT_FALSE(ReadsEntirelyAsNumber(t)) << t;
+    // No number at all.
+    for (const char* t : {"", "   ", "-", "+", ".", "e5", "abc", "erreur"})
+        EXPECT_FALSE(ReadsEntirelyAsNumber(t)) << t;
+    // A number too long for the reading's digit buffer is still one number.
+    EXPECT_TRUE(ReadsEntirelyAsNumber(std::string(2000, '9') + ".5"));
 }
 
 // Sets (or with nullptr removes) a variable of the environment.
@@ -156,7 +113,7 @@ void SetVariable(const char* name, const char* value) {
 #endif
 }
 
-TEST(Conversions, RegionalSeparatorComesFromTheEnvironment) {
+TEST(RegionalSeparator, AHostTakesItFromTheEnvironment) {
     const char* saved[3] = {std::getenv("LC_ALL"), std::getenv("LC_NUMERIC"), std::getenv("LANG")};
     const std::string keep[3] = {saved[0] ? saved[0] : "", saved[1] ? saved[1] : "",
                                  saved[2] ? saved[2] : ""};
@@ -164,14 +121,14 @@ TEST(Conversions, RegionalSeparatorComesFromTheEnvironment) {
     SetVariable("LC_NUMERIC", nullptr);
     SetVariable("LANG", nullptr);
 #ifndef _WIN32
-    EXPECT_EQ(num::RegionalDecimalSeparator(), ".");  // Windows: the user's regional settings
+    EXPECT_EQ(Host().decimalSeparator(), ".");  // Windows: the user's regional settings
 #endif
     SetVariable("LANG", "fr_FR.UTF-8");
-    EXPECT_EQ(num::RegionalDecimalSeparator(), ",");
+    EXPECT_EQ(Host().decimalSeparator(), ",");
     SetVariable("LC_NUMERIC", "en_US.UTF-8");  // more specific than LANG
-    EXPECT_EQ(num::RegionalDecimalSeparator(), ".");
+    EXPECT_EQ(Host().decimalSeparator(), ".");
     SetVariable("LC_ALL", "C");
-    EXPECT_EQ(num::RegionalDecimalSeparator(), ".");
+    EXPECT_EQ(Host().decimalSeparator(), ".");
     const char* names[3] = {"LC_ALL", "LC_NUMERIC", "LANG"};
     for (int i = 0; i < 3; ++i)
         SetVariable(names[i], saved[i] ? keep[i].c_str() : nullptr);

@@ -1,148 +1,85 @@
-// Picture resources by name, picture files on disk and the folder picture lookup.
+// The picture resources a host can list and a toolkit draws, and the lookup recorder that sees
+// every picture file a panel looks for.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
-#include "frame/files.hpp"
-#include "frame/pictures.hpp"
-#include "frame/resources.hpp"
-#include "oru/error.hpp"
+#include "oru/lookups.hpp"
+#include "oru/oru.hpp"
+#include "oru/resources.hpp"
 #include "support/test_support.hpp"
 
 namespace oru {
 namespace {
 
-TEST(Resources, NamesMatchWithoutRegardToCaseAndKeepTheirKind) {
-    const Picture p = res::LoadResPicture("T_Sens_ZmXp", res::Type::Bitmap);
-    EXPECT_EQ(p.kind(), Picture::Kind::Bitmap);
-    EXPECT_EQ(p.name(), "T_SENS_ZMXP");
-    EXPECT_EQ(p.width(), 36);
-    const Picture i = res::LoadResPicture("arro_3", res::Type::Icon);
-    EXPECT_EQ(i.kind(), Picture::Kind::Icon);
-    EXPECT_EQ(i.name(), "ARRO_3");
-    EXPECT_EQ(i.height(), 32);
-}
-
-TEST(Resources, UnknownNamesAndWrongKindsAreFailures) {
-    EXPECT_THROW(res::LoadResPicture("TROU_91_ON", res::Type::Icon), Error);  // no such cycle
-    EXPECT_THROW(res::LoadResPicture("T_DEG_E2", res::Type::Icon), Error);
-    EXPECT_THROW(res::LoadResPicture("T_DRESSER_3", res::Type::Icon), Error);  // a bitmap
-    EXPECT_THROW(res::LoadResPicture("AVALANT", res::Type::Bitmap), Error);    // an icon
-    EXPECT_THROW(res::LoadResPicture("", res::Type::Icon), Error);
+TEST(Resources, NamesMatchWithoutRegardToCaseWithinTheirKind) {
+    EXPECT_EQ(res::find("T_Sens_ZmXp", res::Type::Bitmap), "T_SENS_ZMXP");
+    EXPECT_EQ(res::find("arro_3", res::Type::Icon), "ARRO_3");
+    EXPECT_FALSE(res::find("TROU_91_ON", res::Type::Icon));  // no such cycle
+    EXPECT_FALSE(res::find("T_DEG_E2", res::Type::Icon));
+    EXPECT_FALSE(res::find("T_DRESSER_3", res::Type::Icon));  // a bitmap
+    EXPECT_FALSE(res::find("AVALANT", res::Type::Bitmap));    // an icon
+    EXPECT_FALSE(res::find("", res::Type::Icon));
+    EXPECT_FALSE(res::find(std::string(100, 'A'), res::Type::Icon));
     EXPECT_EQ(res::names(res::Type::Icon).size(), 103u);
     EXPECT_EQ(res::names(res::Type::Bitmap).size(), 45u);
     EXPECT_EQ(res::toolbox().size(), 5u);
 }
 
-class FolderLookup : public ::testing::Test {
-protected:
-    test::TempDir dir;
-    std::string chbmp = dir.folder();
-};
-
-TEST_F(FolderLookup, JpegFirstThenBmpElseNothing) {
-    dir.writeBmp("bmp/OP_FR10.bmp", 5, 7);
-    Picture p = pict::FolderPicture(chbmp, "OP_FR10");
-    EXPECT_EQ(p.name(), chbmp + "bmp\\OP_FR10.bmp");  // the path as formed
-    EXPECT_EQ(p.width(), 5);
-    dir.writeJpeg("jpeg/OP_FR10.jpg", 8, 6);
-    p = pict::FolderPicture(chbmp, "OP_FR10");
-    EXPECT_EQ(p.kind(), Picture::Kind::File);
-    EXPECT_EQ(p.name(), chbmp + "jpeg\\OP_FR10.jpg");
-    EXPECT_EQ(p.height(), 6);
-    EXPECT_TRUE(pict::FolderPicture(chbmp, "POCHE_E_B").isEmpty());
-    // Without its trailing separator the folder runs into the sub-folder's name.
-    EXPECT_TRUE(pict::FolderPicture(dir.path().string(), "OP_FR10").isEmpty());
-}
-
-TEST_F(FolderLookup, BackslashesAndLetterCaseAreMapped) {
-    dir.writeBmp("Pics/bmp/Filet_M_O3.bmp");
-    const std::string folder = dir.path().string() + "\\pics\\";
-    const Picture p = pict::FolderPicture(folder, "FILET_M_O3");
-    EXPECT_EQ(p.name(), folder + "bmp\\FILET_M_O3.bmp");
-#ifdef _WIN32  // the file system itself ignores letter case: the path keeps the letters formed
-    EXPECT_NE(p.nativePath().find("pics/bmp/FILET_M_O3.bmp"), std::string::npos);
-#else
-    EXPECT_NE(p.nativePath().find("Pics/bmp/Filet_M_O3.bmp"), std::string::npos);
-#endif
-}
-
-TEST_F(FolderLookup, AFileThatIsNotAPictureIsAFailure) {
-    dir.writeText("jpeg/BAD.jpg", "this is no picture");
-    EXPECT_THROW(pict::FolderPicture(chbmp, "BAD"), Error);
-    dir.writeText("TRUNC.bmp", std::string("BM\x10\0\0\0", 6));
-    EXPECT_THROW(pict::LoadPicture(chbmp + "TRUNC.bmp"), Error);
-    std::string jpegWithoutFrame("\xFF\xD8\xFF\xE0\x00\x04zz\xFF\xD9", 10);
-    dir.writeText("NOFRAME.jpg", jpegWithoutFrame);
-    EXPECT_THROW(pict::LoadPicture(chbmp + "NOFRAME.jpg"), Error);
-    std::string jpegLengthPastEnd("\xFF\xD8\xFF\xE0\xFF\xF0", 6);
-    dir.writeText("LONG.jpg", jpegLengthPastEnd);
-    EXPECT_THROW(pict::LoadPicture(chbmp + "LONG.jpg"), Error);
-}
-
-TEST_F(FolderLookup, HeadersBeyondTheFirstBlockAreReadWhereTheyLieAndNoFileStaysOpen) {
-    const auto openFiles = [] {
-        std::size_t n = 0;
-#ifdef __linux__  // where the system lists them (Wine's emulated programs see Wine's own)
-        for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
-            (void)e;
-            ++n;
-        }
-#endif
-        return n;
+TEST(Resources, SizesByKindAndTheToolboxBitmapOfEachControl) {
+    const auto size = [](std::string_view name) {
+        const auto s = res::sizeOf(name);
+        return s ? std::to_string(s->width) + "x" + std::to_string(s->height) : std::string("-");
     };
-    const std::size_t before = openFiles();
-    // A JPEG whose frame header follows a 10,000-byte application segment (EXIF data often
-    // does that), and the same cut short inside the segment.
-    std::string jpeg("\xFF\xD8\xFF\xE1\x27\x12", 6);
-    jpeg += std::string(10000, 'e');
-    jpeg += std::string("\xFF\xC0\x00\x0B\x08\x00\x06\x00\x08\x01\x01\x11\x00\xFF\xD9", 15);
-    dir.writeText("big.jpg", jpeg);
-    const Picture p = pict::LoadPicture(chbmp + "big.jpg");
-    EXPECT_EQ(std::pair(p.width(), p.height()), std::pair(8, 6));
-    dir.writeText("cut.jpg", jpeg.substr(0, 6000));
-    EXPECT_THROW(pict::LoadPicture(chbmp + "cut.jpg"), Error);
-    EXPECT_THROW(pict::LoadPicture(chbmp + "missing.jpg"), Error);
-    EXPECT_EQ(openFiles(), before);
+    EXPECT_EQ(size("deg_zsecu_on"), "32x32");
+    EXPECT_EQ(size("T_TRONCONNER_3"), "36x36");
+    EXPECT_EQ(size("30000"), "16x15");
+    EXPECT_EQ(size("30005"), "-");
+    EXPECT_EQ(size("NOTHING"), "-");
+    for (const char* control : {"Arrosage", "Avalant", "OperFraisage", "OperTournage", "SensRot"})
+        EXPECT_EQ(size(res::toolboxName(control)), "16x15") << control;
+    EXPECT_EQ(res::toolboxName("OperFraisage"), "30002");
+    EXPECT_EQ(res::toolboxName("OperFraisageWidget"), "");
+    EXPECT_FALSE(res::find("30002", res::Type::Bitmap));  // not a panel's bitmap
 }
 
-TEST_F(FolderLookup, TheLookupRecorderSeesEveryPathTested) {
+// What a panel puts on a widget is the catalogue's resource: canonical name, kind and size.
+TEST(Resources, APanelShowsTheCatalogueResource) {
+    Host host;
+    Arrosage coolant(host);
+    coolant.SetArrosage(arrosage::kCoolant2);
+    const Picture& p = coolant.widget("bArro").picture();
+    EXPECT_EQ(p.kind(), Picture::Kind::Icon);
+    EXPECT_EQ(p.name(), "ARRO_2");
+    EXPECT_EQ(p.width(), res::kIconSize);
+    EXPECT_EQ(p.height(), res::kIconSize);
+}
+
+TEST(LookupRecorder, SeesEveryPathThePanelTestsUntilUninstalled) {
+    test::TempDir dir;
+    const std::string chbmp = dir.folder();
+    dir.writeBmp("bmp/OP_B.bmp");
+    dir.writeJpeg("jpeg/OP_J.jpg");
+    Host host;
+    OperFraisage milling(host);
+    milling.chbmp = chbmp;
     std::vector<std::string> seen;
     files::SetLookupRecorder(
         [](std::string_view formed, void* context) {
             static_cast<std::vector<std::string>*>(context)->emplace_back(formed);
         },
         &seen);
-    dir.writeBmp("bmp/B.bmp");
-    dir.writeJpeg("jpeg/J.jpg");
-    pict::FolderPicture(chbmp, "B");
-    pict::FolderPicture(chbmp, "J");
-    pict::JpegOrBmp(chbmp + "none");
+    milling.SetOutil("B");  // the JPEG is looked for first, then the BMP that exists
+    milling.SetOutil("J");
     files::SetLookupRecorder(nullptr);
-    pict::FolderPicture(chbmp, "J");  // uninstalled: not seen
-    const std::vector<std::string> expected = {chbmp + "jpeg\\B.jpg", chbmp + "bmp\\B.bmp",
-                                               chbmp + "jpeg\\J.jpg", chbmp + "none.jpg",
-                                               chbmp + "none.bmp"};
+    milling.SetOutil("B");  // uninstalled: not seen
+    const std::vector<std::string> expected = {chbmp + "jpeg\\OP_B.jpg", chbmp + "bmp\\OP_B.bmp",
+                                               chbmp + "jpeg\\OP_J.jpg"};
     EXPECT_EQ(seen, expected);
-}
-
-TEST_F(FolderLookup, LoadingAMissingFileOrAFolderIsAFailure) {
-    EXPECT_THROW(pict::LoadPicture(chbmp + "Filet_M_O3.bmp"), Error);
-    dir.writeBmp("sub/a.bmp");
-    EXPECT_THROW(pict::LoadPicture(chbmp + "sub"), Error);
-    EXPECT_TRUE(pict::LoadPicture().isEmpty());
-}
-
-TEST_F(FolderLookup, PicturesKeptDirectlyInTheFolder) {
-    dir.writeBmp("T_CHARIOTER_E1.bmp");
-    EXPECT_EQ(pict::JpegOrBmp(chbmp + "T_CHARIOTER_E1").name(), chbmp + "T_CHARIOTER_E1.bmp");
-    dir.writeJpeg("T_CHARIOTER_E1.jpg");
-    EXPECT_EQ(pict::JpegOrBmp(chbmp + "T_CHARIOTER_E1").name(), chbmp + "T_CHARIOTER_E1.jpg");
-    EXPECT_TRUE(pict::JpegOrBmp(chbmp + "T_CHARIOTER_E0").isEmpty());
+    EXPECT_EQ(milling.widget("pOutil").picture().name(), chbmp + "bmp\\OP_B.bmp");
+    EXPECT_TRUE(host.messages().empty());
 }
 
 }  // namespace

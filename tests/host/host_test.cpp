@@ -216,5 +216,51 @@ TEST(Session, PrintChangesStartsFromTheCreatedState) {
     EXPECT_EQ(*widgets.find("tArro"), Value(json::Object{{"caption", Value("Arrosage 1")}}));
 }
 
+// The final state lists only the widgets that differ from the control as created, with what
+// differs; the layout lists the widgets on screen, so that a hidden frame hides what lies in it.
+TEST(Session, FinalStateAndLayoutShowWhatDiffersAndWhatIsOnScreen) {
+    Session s;
+    s.runLine("create OperFraisage", 1);
+    s.runLine("SetAval 0", 2);  // the hosted toggle: conventional
+    s.runLine("print layout", 3);
+    s.runLine("create Arrosage", 4);
+    s.runLine("click bArro", 5);
+    s.runLine("click bArro", 6);
+    s.runLine("click bArro", 7);
+    s.runLine("click bArro", 8);  // back to the state as created, but for the design caption
+    const Value out = s.output();
+    const Value& controls = *out.find("state")->find("controls");
+    const Value& milling = *controls.find("OperFraisage")->find("changedWidgets");
+    EXPECT_EQ(milling.size(), 2u);
+    EXPECT_EQ(*milling.find("Avalant1.Tavalant"),
+              Value(json::Object{{"caption", Value("Opposition")}}));
+    EXPECT_EQ(*milling.find("Avalant1.Bavalant")->find("picture")->find("name"),
+              Value("OPPOSITION"));
+    EXPECT_EQ(controls.find("OperFraisage")->find("getters")->size(), 18u);
+    const Value& coolant = *controls.find("Arrosage")->find("changedWidgets");
+    EXPECT_EQ(coolant.size(), 1u);
+    EXPECT_EQ(*coolant.find("tArro"), Value(json::Object{{"caption", Value("Arrêt arrosage")}}));
+
+    const Value& layout = *out.find("log")->elements()[0].find("layout");
+    EXPECT_EQ(*layout.find("pFraisage"),
+              Value(json::Array{Value(0), Value(0), Value(5100), Value(4800)}));
+    EXPECT_NE(layout.find("Avalant1.Bavalant"), nullptr);
+    EXPECT_NE(layout.find("tbVal(8)"), nullptr);
+    // The engagement frame is shown at creation; a frame hidden by a set-up takes its widgets.
+    EXPECT_NE(layout.find("cAccostage"), nullptr);
+    Session hidden;
+    hidden.runLine("create OperFraisage", 1);
+    hidden.runLine("set Typoper 10", 2);
+    hidden.runLine("SetPasses FR10 [50 2 3 0.5 0.2 0.3 8 1 10 12 10]", 3);
+    hidden.runLine("print layout", 4);
+    hidden.runLine("final off", 5);
+    const Value result = hidden.output();
+    EXPECT_EQ(result.find("state"), nullptr);
+    const Value& after = *result.find("log")->elements().back().find("layout");
+    EXPECT_EQ(after.find("pTrou"), nullptr);
+    EXPECT_EQ(after.find("bTrou(0)"), nullptr);  // inside the hidden hole frame
+    EXPECT_NE(after.find("tbVal(0)"), nullptr);
+}
+
 }  // namespace
 }  // namespace oruhost

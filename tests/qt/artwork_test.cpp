@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/resources.hpp"
 #include "oru/qt/artwork.hpp"
+#include "oru/resources.hpp"
 
 // Readable failure messages for the Qt geometry types.
 void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << " x " << s.height(); }
@@ -38,7 +38,7 @@ std::vector<Resource> catalogue() {
         all.push_back({std::string(n), {oru::res::kBitmapSize, oru::res::kBitmapSize}});
     for (const auto& entry : oru::res::toolbox())
         all.push_back(
-            {std::to_string(entry.id), {oru::res::kToolboxWidth, oru::res::kToolboxHeight}});
+            {std::string(entry.name), {oru::res::kToolboxWidth, oru::res::kToolboxHeight}});
     return all;
 }
 

@@ -8,8 +8,10 @@
 #include <cmath>
 #include <fstream>
 #include <sstream>
+#include <variant>
 
 #include "oru/codes.hpp"
+#include "oru/getters.hpp"
 #include "oru/qt/translations.hpp"
 
 namespace oru::test {
@@ -180,56 +182,25 @@ std::vector<std::string> Disagreements(const qt::PanelView& view) {
     return out;
 }
 
-std::vector<std::string> ReadBack(OperTournage& p) {
-    return {
-        "GetXsecu=" + show(p.GetXsecu()),
-        "GetZsecu=" + show(p.GetZsecu()),
-        "GetGardeAccost=" + show(p.GetGardeAccost()),
-        "GetGardeDeg=" + show(p.GetGardeDeg()),
-        "GetGardeZ=" + show(p.GetGardeZ()),
-        "GetPasseZ=" + show(p.GetPasseZ()),
-        "GetProfFilet=" + show(p.GetProfFilet()),
-        "GetDerPasseZ=" + show(p.GetDerPasseZ()),
-        "GetSurepXY=" + show(p.GetSurepXY()),
-        "GetPas=" + show(p.GetPas()),
-        "GetSurepZ=" + show(p.GetSurepZ()),
-        "GetSurepPlonge=" + show(p.GetSurepPlonge()),
-        "GetDepasseZ=" + show(p.GetDepasseZ()),
-        "GetAnglePlonge=" + show(p.GetAnglePlonge()),
-        "GetProfondeur=" + show(p.GetProfondeur()),
-        "GetDiamChanf=" + show(p.GetDiamChanf()),
-        "GetTypeAppro=" + show(p.GetTypeAppro()),
-        "GetDegZsecu=" + show(p.GetDegZsecu()),
-        "GetNbPasse=" + show(p.GetNbPasse()),
-        "GetTypeEbauche=" + show(p.GetTypeEbauche()),
-        "GetUsineGorge=" + show(p.GetUsineGorge()),
-        "GetTypeFilet=" + p.GetTypeFilet(),
-        "GetSensFilet=" + show(p.GetSensFilet()),
-    };
+// Every getter of the control's table, its value as text; one that fails says so.
+template <class Control>
+std::vector<std::string> readAll(const Control& panel) {
+    std::vector<std::string> out;
+    for (const Getter<Control>& g : getters<Control>()) {
+        std::string value;
+        try {
+            std::visit([&](const auto& v) { value = show(v); }, g(panel));
+        } catch (const Error& e) {
+            value = std::string("failure: ") + e.what();
+        }
+        out.push_back(std::string(g.name) + "=" + value);
+    }
+    return out;
 }
 
-std::vector<std::string> ReadBack(OperFraisage& p) {
-    return {
-        "GetZsecu=" + show(p.GetZsecu()),
-        "GetGardeZ=" + show(p.GetGardeZ()),
-        "GetPasse=" + show(p.GetPasse()),
-        "GetDerpasse=" + show(p.GetDerpasse()),
-        "GetSurepZ=" + show(p.GetSurepZ()),
-        "GetSurepXY=" + show(p.GetSurepXY()),
-        "GetDiam=" + show(p.GetDiam()),
-        "GetDepasse=" + show(p.GetDepasse()),
-        "GetProfondeur=" + show(p.GetProfondeur()),
-        "GetAval=" + show(p.GetAval()),
-        "GetApproche=" + show(p.GetApproche()),
-        "GetDegageZ=" + show(p.GetDegageZ()),
-        "GetAccostage=" + show(p.GetAccostage()),
-        "GetGardeAccoste=" + show(p.GetGardeAccoste()),
-        "GetGardeDegage=" + show(p.GetGardeDegage()),
-        "GetRecouvre=" + show(p.GetRecouvre()),
-        "GetBalayage=" + show(p.GetBalayage()),
-        "GetAngBal=" + show(p.GetAngBal()),
-    };
-}
+std::vector<std::string> ReadBack(OperTournage& p) { return readAll(p); }
+
+std::vector<std::string> ReadBack(OperFraisage& p) { return readAll(p); }
 
 SampleData::SampleData() {
     for (const char* name : {"Filet_E.dat", "Filet_I.dat"}) {

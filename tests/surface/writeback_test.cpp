@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "oru/oru.hpp"
@@ -18,15 +19,16 @@ namespace {
 // Every value a host reads back from a turning panel, through a const reference.
 std::string readBack(const OperTournage& p) {
     std::string out;
-    for (double v : {p.GetXsecu(), p.GetZsecu(), p.GetGardeAccost(), p.GetGardeDeg(), p.GetGardeZ(),
-                     p.GetPasseZ(), p.GetProfFilet(), p.GetDerPasseZ(), p.GetSurepXY(), p.GetPas(),
-                     p.GetSurepZ(), p.GetSurepPlonge(), p.GetDepasseZ(), p.GetAnglePlonge(),
-                     p.GetProfondeur(), p.GetDiamChanf()})
-        out += FormatNum3(v) + "|";
-    for (std::int16_t v : {p.GetTypeAppro(), p.GetDegZsecu(), p.GetNbPasse(), p.GetTypeEbauche(),
-                           p.GetUsineGorge(), p.GetSensFilet()})
-        out += std::to_string(v) + "|";
-    return out + p.GetTypeFilet() + "|" + std::to_string(p.NumOp);
+    for (const Getter<OperTournage>& g : getters<OperTournage>()) {
+        const GetterValue v = g(p);
+        if (const auto* d = std::get_if<double>(&v))
+            out += FormatNum3(*d) + "|";
+        else if (const auto* c = std::get_if<std::int16_t>(&v))
+            out += std::to_string(*c) + "|";
+        else
+            out += std::get<std::string>(v) + "|";
+    }
+    return out + std::to_string(p.NumOp);
 }
 
 using WriteBack = Tournage;

@@ -2,11 +2,11 @@
 
 #include <cstdint>
 #include <deque>
-#include <initializer_list>
 #include <set>
 #include <utility>
 
 #include "oru/codes.hpp"
+#include "oru/getters.hpp"
 
 namespace oru::textsweep {
 namespace {
@@ -126,12 +126,15 @@ void pickEverything(Panel& panel, Host& host, const Visit& visit) {
     }
 }
 
-// Reads a getter; one without a box of its own lets its failure reach the host, as here.
-template <class F>
-void readQuietly(const F& read) {
-    try {
-        read();
-    } catch (const Error&) {
+// Reads every getter of the control; one without a box of its own lets its failure reach the
+// host, as here.
+template <class Control>
+void readEverything(const Control& panel) {
+    for (const Getter<Control>& g : getters<Control>()) {
+        try {
+            (void)g(panel);
+        } catch (const Error&) {
+        }
     }
 }
 
@@ -160,6 +163,11 @@ std::vector<Shown> VisibleTexts(const Panel& panel) {
 }
 
 void SweepTurning(const Folders& folders, const Visit& visit) {
+    {
+        Host host;
+        OperTournage created(host);  // the design-time texts
+        visit(created, host);
+    }
     for (std::int16_t op : kTurningOps)
         for (const char* profil : kProfiles)
             for (const char* type : kThreadTypes) {
@@ -174,15 +182,54 @@ void SweepTurning(const Folders& folders, const Visit& visit) {
                         if (threads && p.widget("lPasFilet").visible())
                             pickEverything(p, host, visit);
                     });
+                // The host's other choices for the operation: thread hand or to-axis code,
+                // variant, option; and a pass summary for each of its forms.
+                Host host;
+                OperTournage p(host);
+                for (int hand : {0, 1})
+                    for (int variant : {0, 1, 2})
+                        for (int option : {0, 1})
+                            for (double stock : {50.0, 0.0}) {
+                                std::vector<double> td = {2,   2,   stock, 2,  1,  1,   2,  0.5,
+                                                          0.4, 0.2, 1,     30, 40, 1.5, 12, 25};
+                                std::vector<std::int16_t> ti = {op,
+                                                                10,
+                                                                0,
+                                                                static_cast<std::int16_t>(hand),
+                                                                8,
+                                                                0,
+                                                                static_cast<std::int16_t>(variant),
+                                                                static_cast<std::int16_t>(option)};
+                                p.chbmp = folders.pictures;
+                                p.DirSld = folders.dirSld;
+                                p.NumOp = op;
+                                p.SetOperTour(turningTool(op, profil), profil, type, td, ti);
+                                visit(p, host);
+                            }
+                for (const char* pass : {"0", "2", "7", "10", "3.3"})
+                    for (const char* first : {"", "1"}) {
+                        setUpTurning(p, folders, c);
+                        for (int box = 0; box < 8; ++box) {
+                            Widget& w = p.widget("tbPara", box);
+                            if (!w.visible()) continue;
+                            w.setText(box == 0 ? first : pass);
+                        }
+                        visit(p, host);
+                    }
             }
 }
 
 void SweepMilling(const Folders& folders, const Visit& visit) {
+    {
+        Host host;
+        OperFraisage created(host);  // the design-time texts
+        visit(created, host);
+    }
     for (std::int16_t type : kMillingTypes)
         for (bool through : {false, true})
-            for (int attr : {0, 1})
+            for (int attr : {0, 1, 2, 3})
                 for (int ext : {0, 1, 2}) {
-                    auto setUp = [&](OperFraisage& p) {
+                    auto setUp = [&](OperFraisage& p, std::int16_t mode, std::int16_t closed) {
                         p.chbmp = folders.pictures;
                         p.Typoper = type;
                         p.debouchant = through;
@@ -195,13 +242,35 @@ void SweepMilling(const Folders& folders, const Visit& visit) {
                         p.SetApproche(1);
                         p.SetDegageZ(1);
                         p.SetAval(1);
-                        std::int16_t mode = 0;
-                        p.SetAccostage(mode, 2, 2, 1, 0, 1, -1);
+                        p.SetAccostage(mode, 2, 2, 1, 0, 1, closed);
                     };
-                    explore<OperFraisage>(kMillingButtons, setUp, 1, visit, [&](OperFraisage& p) {
-                        p.Avalant1().widget("Bavalant").click();
-                        pickEverything(p, p.host(), visit);
-                    });
+                    // Every click from the usual set-up; the engagement modes of an open and of
+                    // a closed profile; the other picture variants as they are set up.
+                    if (attr == 0 && ext == 1) {
+                        explore<OperFraisage>(
+                            kMillingButtons, [&](OperFraisage& p) { setUp(p, 0, -1); }, 1, visit,
+                            [&](OperFraisage& p) {
+                                p.Avalant1().widget("Bavalant").click();
+                                pickEverything(p, p.host(), visit);
+                            });
+                        for (std::int16_t closed : {std::int16_t{0}, std::int16_t{-1}})
+                            for (std::int16_t mode = 0; mode < 8; ++mode) {
+                                Host host;
+                                OperFraisage p(host);
+                                setUp(p, mode, closed);
+                                visit(p, host);
+                                for (std::int16_t sweep = 1; sweep <= 3; ++sweep) {
+                                    std::int16_t m = mode;
+                                    p.SetAccostage(m, 2, 2, 1, 30, sweep, closed);
+                                    visit(p, host);
+                                }
+                            }
+                    } else {
+                        Host host;
+                        OperFraisage p(host);
+                        setUp(p, 0, -1);
+                        visit(p, host);
+                    }
                 }
 }
 
@@ -266,19 +335,7 @@ void SweepFailures(const Folders& folders, const Visit& visit) {
         Host host;
         OperTournage p(host);
         setUpTurning(p, folders, {op, "E", "M"});
-        overflowEverywhere(p, host, [&p] {
-            using Getter = double (OperTournage::*)() const;
-            for (Getter get : std::initializer_list<Getter>{
-                     &OperTournage::GetXsecu, &OperTournage::GetZsecu,
-                     &OperTournage::GetGardeAccost, &OperTournage::GetGardeDeg,
-                     &OperTournage::GetGardeZ, &OperTournage::GetPasseZ,
-                     &OperTournage::GetProfFilet, &OperTournage::GetDerPasseZ,
-                     &OperTournage::GetSurepXY, &OperTournage::GetPas, &OperTournage::GetSurepZ,
-                     &OperTournage::GetSurepPlonge, &OperTournage::GetDepasseZ,
-                     &OperTournage::GetAnglePlonge, &OperTournage::GetProfondeur,
-                     &OperTournage::GetDiamChanf})
-                readQuietly([&] { (void)(std::as_const(p).*get)(); });
-        });
+        overflowEverywhere(p, host, [&p] { readEverything(p); });
     }
     for (std::int16_t type : kMillingTypes) {
         Host host;
@@ -288,17 +345,7 @@ void SweepFailures(const Folders& folders, const Visit& visit) {
         p.SetPasses("FR10", {50, 2, 3, 0.5, 0.2, 0.3, 10, 1, 10, 12, 10});
         std::int16_t mode = 0;
         p.SetAccostage(mode, 2, 2, 1, 0, 1, -1);
-        overflowEverywhere(p, host, [&p] {
-            using Getter = double (OperFraisage::*)() const;
-            for (Getter get : std::initializer_list<Getter>{
-                     &OperFraisage::GetZsecu, &OperFraisage::GetGardeZ, &OperFraisage::GetPasse,
-                     &OperFraisage::GetDerpasse, &OperFraisage::GetSurepZ,
-                     &OperFraisage::GetSurepXY, &OperFraisage::GetDiam, &OperFraisage::GetDepasse,
-                     &OperFraisage::GetProfondeur, &OperFraisage::GetGardeAccoste,
-                     &OperFraisage::GetGardeDegage, &OperFraisage::GetRecouvre,
-                     &OperFraisage::GetAngBal})
-                readQuietly([&] { (void)(std::as_const(p).*get)(); });
-        });
+        overflowEverywhere(p, host, [&p] { readEverything(p); });
     }
     {
         // Thread tables missing; a turning tool library missing; picture files missing.

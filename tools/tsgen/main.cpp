@@ -129,6 +129,10 @@ int main(int argc, char** argv) {
         for (const std::string& part : oru::qt::fixedParts(text))
             seen.insert({context, part});
     };
+    // The texts of the message boxes and those built from values, from the core's own list;
+    // everything else as driving the controls shows it.
+    for (const oru::FixedText& t : oru::FixedTexts())
+        seen.insert({std::string(t.context), std::string(t.text)});
     oru::textsweep::SweepAll(folders, [&](oru::Panel& panel, oru::Host& host) {
         for (const auto& s : oru::textsweep::VisibleTexts(panel))
             note(s.widget->panel().className(), s.text);

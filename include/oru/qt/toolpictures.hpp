@@ -47,6 +47,11 @@
 // cut at the bottom left corner, left-hand ones at the bottom right, grooving, parting and
 // threading tools at the bottom middle, boring and internal tools at the top of their left end,
 // axial tools at the middle of the left side and radial tools at the middle of the bottom side.
+//
+// The drawings themselves are artwork: one SVG file per shape in resources/tools/, drawn for the
+// right hand. Only what follows from the code is code: which drawing a family and its edge
+// letters name, the mirror image of a left-hand tool, the quarter turn of a radial tool, and
+// which provider answers.
 namespace oru::qt {
 
 class ToolPictures final : public oru::ToolPictureLibrary {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "catalog.hpp"
+#include "oru/widget.hpp"
 
 namespace oru::picgen {
 
@@ -37,8 +38,8 @@ inline const QColor dimension{0x4B, 0x55, 0x63};
 inline const QColor paper{0xFF, 0xFF, 0xFF};
 }  // namespace color
 
-constexpr double kPx = 15.0;    // twips per pixel at 1x
-constexpr double kScale = 2.0;  // pixels per pixel at 1x in the written files
+constexpr double kPx = oru::kTwipsPerPixel;  // twips per pixel at 1x
+constexpr double kScale = 2.0;               // pixels per pixel at 1x in the written files
 
 // Which ends of a dimension carry an arrow head.
 enum class Ends { Both, First, Second, None };

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "catalog.hpp"
-#include "frame/files.hpp"
+#include "oru/lookups.hpp"
 #include "oru/oru.hpp"
 
 namespace oru::picgen {

@@ -1,13 +1,11 @@
-// The operation picture with the parameter boxes laid over it, and the tool pictures. Which
-// boxes an operation shows, where each box and the tool stand, and the picture name are tables:
-// one case per operation type, one visibility row per operation and profile, one layout row per
-// form of the sketch.
+// The operation picture with the parameter boxes laid over it. Which boxes an operation shows,
+// where each box and the tool pictures stand, and the picture name are tables: one case per
+// operation type, one visibility row per operation and profile, one layout row per form of the
+// sketch.
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
-#include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -369,29 +367,6 @@ int DerivedToolTop(int t, const std::string& suffixe) {
     return num::CInt(top);
 }
 
-// ---- tool pictures --------------------------------------------------------------------------
-
-// Tool families drawn as external tools; every other family is internal.
-constexpr std::int16_t kExternalFamilies[] = {10, 11, 12, 13, 20, 21, 22, 23,
-                                              30, 32, 40, 41, 42, 43, 50, 52};
-
-struct ProviderRow {
-    std::int16_t family;
-    ToolFamilyProvider provider;
-};
-// clang-format off
-constexpr ProviderRow kProviders[] = {
-    {50, ToolFamilyProvider::Family50},
-    {55, ToolFamilyProvider::Family55},
-};
-// clang-format on
-
-ToolFamilyProvider ProviderFor(std::int16_t family) {
-    for (const ProviderRow& r : kProviders)
-        if (r.family == family) return r.provider;
-    return ToolFamilyProvider::General;
-}
-
 }  // namespace
 
 void OperTournage::AfficheOperation() {
@@ -467,34 +442,6 @@ void OperTournage::AfficheOperation() {
             if (place.left != nil.left) MoveTo(u.tbPara(i), place);
             u.tbPara(i).setVisible(VisPara[static_cast<std::size_t>(i)]);
         }
-    });
-}
-
-void OperTournage::InitImageOutil(std::string outil) {
-    Trap(host(), kTitleCtrl, Prompt::LabelAndDescription, kLabelToolPicture, [&] {
-        Ui& u = *ui_;
-        if (str::Len(outil) < 7) {
-            u.picOutilTE.setVisible(false);
-            u.picOutilTI.setVisible(false);
-            return;
-        }
-        const std::int16_t family = num::CIntText(str::Left(outil, 2));
-
-        const std::shared_ptr<ToolPictureLibrary> library = host().toolPictureLibrary();
-        if (!library) fail::raise("La bibliothèque des images d'outils n'est pas disponible");
-        const std::unique_ptr<ToolPictureProvider> provider = library->create(ProviderFor(family));
-        if (!provider) fail::raise("La bibliothèque des images d'outils n'a pas créé l'objet");
-        std::string code = outil;
-        const std::optional<Picture> picture = provider->picture(code);
-
-        const bool external = std::find(std::begin(kExternalFamilies), std::end(kExternalFamilies),
-                                        family) != std::end(kExternalFamilies);
-        Widget& shown = external ? u.picOutilTE : u.picOutilTI;
-        Widget& other = external ? u.picOutilTI : u.picOutilTE;
-        other.setPicture(pict::LoadPicture());
-        u.picOutilTE.setVisible(external);
-        u.picOutilTI.setVisible(!external);
-        shown.setPicture(picture ? *picture : pict::LoadPicture());  // nothing: shown empty
     });
 }
 
