@@ -56,9 +56,8 @@ void OperTournage::InitImageOutil(std::string outil) {
         std::string code = outil;
         const std::optional<Picture> picture = provider->picture(code);
 
-        const bool external =
-            std::find(std::begin(kExternalFamilies), std::end(kExternalFamilies), family) !=
-            std::end(kExternalFamilies);
+        const bool external = std::find(std::begin(kExternalFamilies), std::end(kExternalFamilies),
+                                        family) != std::end(kExternalFamilies);
         Widget& shown = external ? u.picOutilTE : u.picOutilTI;
         Widget& other = external ? u.picOutilTI : u.picOutilTE;
         other.setPicture(pict::LoadPicture());
