@@ -137,13 +137,15 @@ public:
              [](ControlWidget* w, const QString&) {
                  static_cast<AvalantWidget*>(w)->showExample();
              }},
-            {"oru::qt::SensRotWidget", res::toolboxName("SensRot"), QT_TRANSLATE_NOOP("Designer", "Sens de rotation"),
+            {"oru::qt::SensRotWidget", res::toolboxName("SensRot"),
+             QT_TRANSLATE_NOOP("Designer", "Sens de rotation"),
              QT_TRANSLATE_NOOP("Designer", "Sens de rotation de la broche ou de l'outil tournant."),
              [](QWidget* p) { return new SensRotWidget(p); },
              [](ControlWidget* w, const QString&) {
                  static_cast<SensRotWidget*>(w)->showExample();
              }},
-            {"oru::qt::ArrosageWidget", res::toolboxName("Arrosage"), QT_TRANSLATE_NOOP("Designer", "Arrosage"),
+            {"oru::qt::ArrosageWidget", res::toolboxName("Arrosage"),
+             QT_TRANSLATE_NOOP("Designer", "Arrosage"),
              QT_TRANSLATE_NOOP("Designer", "Choix de l'arrosage."),
              [](QWidget* p) { return new ArrosageWidget(p); },
              [](ControlWidget* w, const QString&) {
