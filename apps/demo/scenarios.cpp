@@ -524,8 +524,6 @@ Milling millingExample(std::int16_t typoper, bool debouchant, std::int16_t attrI
         m.tabval[tv::kProfBrut] = 17;
     }
     settleMillingDepth(m);
-    // Facing sweeps one way, the other operations take the profile as closed.
-    if (typoper == oru::milling::kFacing) m.gardeDegage = oru::milling::kNoRetractDistance;
     return m;
 }
 
