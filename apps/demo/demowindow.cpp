@@ -206,7 +206,11 @@ DemoWindow::DemoWindow(DataFolders folders)
     refreshValues();
 }
 
-DemoWindow::~DemoWindow() { host_.setMessageHandler(nullptr); }
+DemoWindow::~DemoWindow() {
+    host_.setMessageHandler(nullptr);
+    // The views go before the panels they show (the window's children would outlive them).
+    delete takeCentralWidget();
+}
 
 QWidget* DemoWindow::buildMillingChoices() {
     auto* box = new QGroupBox(QStringLiteral("Opération de fraisage"));
