@@ -415,7 +415,7 @@ BoxReading boxReading(std::int16_t numop, std::size_t box) {
         case 3:
             // Spotting and chamfering write their diameter into box 3 from td(14).
             if (numop == 105) return {&T::GetDiamChanf, oru::td::kDiameter2};
-            if (numop == 150) return {nullptr, 0};
+            if (numop == 150) return {&T::GetDerPasseZ, oru::td::kDiameter2};
             if (numop == 104) return {&T::GetDiamChanf, oru::td::box(3)};
             if (numop == 112 || numop == 113) return {&T::GetSurepPlonge, oru::td::box(3)};
             if (numop == 102 || numop == 103) return {nullptr, 0};

@@ -90,6 +90,16 @@ TEST(DemoFollowsThePanel, TurningCycleAndOptionButtonsAndTypedValues) {
     EXPECT_EQ(w->turning().widget("tbPara", 7).text(), "18");
     ASSERT_TRUE(choose(w->turningOperationBox(), 101));
     EXPECT_EQ(w->turning().widget("tbPara", 7).text(), "30");
+    // A chamfer diameter typed, then another tool: the diameter stays the user's.
+    ASSERT_TRUE(choose(w->turningOperationBox(), 150));
+    box(w->turningView(), "tbPara(3)")->setText(QStringLiteral("13"));
+    settle();
+    QLineEdit* tool = w->turningToolBox()->lineEdit();
+    tool->setText(QStringLiteral("41_RPOI10"));
+    QTest::keyClick(tool, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(w->turningOperation().tool, "41_RPOI10");
+    EXPECT_EQ(w->turning().widget("tbPara", 3).text(), "13");
     // The to-axis button of a facing: the option follows (3 / 4).
     ASSERT_TRUE(choose(w->turningOperationBox(), 102));
     ASSERT_EQ(w->turningOptionBox()->currentData().toInt(), 4);
