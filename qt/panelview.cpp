@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "deferredboxes.hpp"
@@ -166,6 +167,8 @@ struct PanelView::Impl {
     // What the last keystroke in a box caused that the box's text does not tell: a message box
     // it raised, lines a paste left out.
     std::unordered_map<const Widget*, QString> notes;
+    // The boxes the user typed in since the panel last wrote them.
+    std::unordered_set<const Widget*> typed;
 
     Impl(PanelView* view, Panel& p) : q(view), panel(p) {}
 
@@ -398,6 +401,8 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
             }
             break;
         case Property::Text:
+            // Written by a host's set-up rather than as the user types: the box is the panel's.
+            if (inModel == 0) typed.erase(&w);
             applyText(w, v);
             break;
         case Property::ToolTip:
@@ -420,6 +425,7 @@ void PanelView::Impl::refresh(Widget& w, Property p) {
             break;
         case Property::ListIndex:
             applyListIndex(w, v);
+            if (w.kind() == WidgetKind::ListBox && w.visible()) scheduleReveal();
             break;
     }
 }
@@ -433,10 +439,12 @@ void PanelView::Impl::scheduleReveal() {
         revealPending = false;
         if (panelGone()) return;
         for (const auto& up : panel.widgets()) {
-            if (up->kind() != WidgetKind::ListBox || !up->visible() || up->listIndex() >= 0)
-                continue;
-            if (auto* l = dynamic_cast<ListView*>(views[up.get()]))
-                l->reveal(threadRowOf(panel, *up));
+            if (up->kind() != WidgetKind::ListBox || !up->visible()) continue;
+            if (auto* l = dynamic_cast<ListView*>(views[up.get()])) {
+                Mark m(syncing);
+                // Once the user has picked a thread, the pick is what the list shows.
+                l->reveal(up->listIndex() >= 0 ? -1 : threadRowOf(panel, *up));
+            }
         }
     });
 }
@@ -573,9 +581,7 @@ QRect PanelView::Impl::geometryOf(const Widget& w) const {
         if (r.height() < 2) r.setHeight(2);
         if (r.width() < 2) r.setWidth(2);
     }
-    auto it = views.find(&w);
-    if (it == views.end()) return r;
-    const QWidget* v = it->second;
+    if (!views.contains(&w)) return r;
     // The frame the widget lies in: its picture-box frame, or the panel.
     const Widget* frame = w.container();
     const QRect bounds = frame ? QRect(0, 0, px(frame->width()), px(frame->height()))
@@ -709,9 +715,9 @@ void PanelView::Impl::applyPicture(Widget& w, QWidget* v) {
 void PanelView::Impl::applyTip(Widget& w, QWidget* v) {
     QString tip = shown(w.toolTip());
     if (auto* e = dynamic_cast<ValueEdit*>(v)) {
-        const QString hint = hintFor(w);
-        e->setWarning(!hint.isEmpty());
-        if (!hint.isEmpty()) tip = tip.isEmpty() ? hint : tip + QLatin1Char('\n') + hint;
+        const QString said = hintFor(w);
+        e->setWarning(!said.isEmpty());
+        if (!said.isEmpty()) tip = tip.isEmpty() ? said : tip + QLatin1Char('\n') + said;
         v->setAccessibleName(shown(w.toolTip()));
         if (v->hasFocus()) updateHint();
     } else if (w.kind() == WidgetKind::CommandButton) {
@@ -858,9 +864,10 @@ void PanelView::Impl::userClick(Widget& w) {
 void PanelView::Impl::userText(Widget& w, const QString& text, QString note) {
     // The box takes the first line of what it is given, with commas as decimal points ("12,5"
     // typed is 12.5, not the 12 the panel would read); the box then shows what the model holds.
-    const std::string typed = ValueEdit::asTyped(text).toStdString();
+    const std::string asTyped = ValueEdit::asTyped(text).toStdString();
     boxes::TypingScope typing;
-    act(false, [&w, &typed] { w.setText(typed); });
+    typed.insert(&w);
+    act(false, [&w, &asTyped] { w.setText(asTyped); });
     if (panelGone()) return;
     // A box raised by the keystroke shows once the keystroke is done; the hint names it.
     for (const std::string& prompt : typing.deferred()) {
@@ -882,7 +889,11 @@ void PanelView::Impl::userText(Widget& w, const QString& text, QString note) {
 // The hint of a value box: what the panel read when it is not what the text says, and what the
 // last keystroke caused.
 QString PanelView::Impl::hintFor(const Widget& w) const {
-    QString text = boxHint(w.text(), w.toolTip()).value_or(QString());
+    // An empty box is worth a hint once the user emptied it: the panels show some boxes empty on
+    // purpose (the facing's retract distance when there is none).
+    QString text = w.text().empty() && !typed.contains(&w)
+                       ? QString()
+                       : boxHint(w.text(), w.toolTip()).value_or(QString());
     if (auto it = notes.find(&w); it != notes.end()) {
         if (text.isEmpty()) text = readHint(w.text());
         text += QStringLiteral(" — ") + it->second;
@@ -893,6 +904,10 @@ QString PanelView::Impl::hintFor(const Widget& w) const {
 // Shows the hint of the focused value box beside it (under it, or above when there is no room),
 // or hides it.
 void PanelView::Impl::updateHint() {
+    if (panelGone()) {
+        if (hint) hint->hide();
+        return;
+    }
     QWidget* focus = QApplication::focusWidget();
     auto it = focus ? models.find(focus) : models.end();
     const Widget* w =

@@ -204,8 +204,21 @@ void ListView::measureColumns() {
 }
 
 void ListView::reveal(int row) {
+    if (marked_.isValid()) {
+        model()->setData(marked_, QVariant(), Qt::FontRole);
+        model()->setData(marked_, QVariant(), Qt::BackgroundRole);
+        marked_ = QPersistentModelIndex();
+    }
     if (row < 0 || row >= count()) return;
-    scrollToItem(item(row), QAbstractItemView::PositionAtCenter);
+    QListWidgetItem* it = item(row);
+    QFont bold = font();
+    bold.setBold(true);
+    it->setFont(bold);
+    QColor tint = palette().color(QPalette::Highlight);
+    tint.setAlpha(48);
+    it->setBackground(tint);
+    marked_ = QPersistentModelIndex(indexFromItem(it));
+    scrollToItem(it, QAbstractItemView::PositionAtCenter);
 }
 
 bool ListView::event(QEvent* e) {

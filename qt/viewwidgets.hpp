@@ -138,7 +138,8 @@ public:
     ~ListView() override;
     // Where each column starts, in pixels from the item's text start.
     const std::vector<int>& columns() const { return columns_; }
-    // Shows `row` in the middle of the list without making it current.
+    // Shows `row` in the middle of the list, marked (bold, a light tint) but not current: the
+    // row the panel's state points at, which the user has not picked.
     void reveal(int row);
 
 protected:
@@ -148,6 +149,7 @@ protected:
 private:
     void measureColumns();
     std::vector<int> columns_;
+    QPersistentModelIndex marked_;
 };
 
 // A label. Labels show what the model holds: a text written into one by code is put back when

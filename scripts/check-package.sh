@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What a host developer does with the library, checked end to end: install it into a temporary
-# prefix, build and run the minimal host example against the installed CMake package (offscreen),
-# build a program with the flags pkg-config gives for the core, and take the project in with
-# add_subdirectory in a host project that has no GoogleTest.
+# prefix (the installed demo host finds its data there), build and run the minimal host example
+# against the installed CMake package (offscreen), build a program with the flags pkg-config
+# gives for the core, and take the project in with add_subdirectory in a host project that has
+# no GoogleTest.
 # Expects the dev build (build/dev); run by scripts/test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,11 @@ echo "== install =="
 cmake --install build/dev --prefix "$prefix" >/dev/null
 test -f "$prefix/lib/cmake/OruCtrl/OruCtrlConfig.cmake"
 test -f "$prefix/share/OruCtrl/user/Filet_E.dat"
+
+echo "== the installed demo host finds its data beside it, not in the build tree =="
+QT_QPA_PLATFORM=offscreen "$prefix/bin/oru-demo" --print-folders | tee "$work/demo-folders.out"
+grep -qxF "pictures: $prefix/share/OruCtrl/pictures/" "$work/demo-folders.out"
+grep -qxF "data: $prefix/share/OruCtrl/" "$work/demo-folders.out"
 
 echo "== examples/minimal-host against the installed package =="
 cmake -S examples/minimal-host -B "$work/minimal-host" -G Ninja \

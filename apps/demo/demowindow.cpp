@@ -1,5 +1,6 @@
 #include "demowindow.hpp"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -69,6 +71,7 @@ QComboBox* comboOf(std::span<const Choice> rows, bool editable = false) {
     for (const Choice& r : rows)
         c->addItem(qs(r.name), qs(r.code));
     c->setEditable(editable);
+    if (editable) c->setInsertPolicy(QComboBox::NoInsert);
     return c;
 }
 
@@ -79,17 +82,54 @@ QComboBox* comboOf(std::initializer_list<std::pair<int, const char*>> rows) {
     return c;
 }
 
-// The code chosen in an editable combo: the item's code, or the text typed.
+// The code chosen in an editable combo: the item's code, or the first word of the text typed.
 QString chosenCode(const QComboBox* c) {
     const int i = c->findText(c->currentText());
     if (i >= 0) return c->itemData(i).toString();
-    return c->currentText().section(QLatin1Char(' '), 0, 0);
+    return c->currentText().trimmed().section(QLatin1Char(' '), 0, 0);
+}
+
+// Shows a code in an editable combo: its item when it has one, else the code as text.
+void showCode(QComboBox* c, const std::string& code) {
+    const QSignalBlocker block(c);
+    const int i = c->findData(QString::fromStdString(code));
+    if (i >= 0)
+        c->setCurrentIndex(i);
+    else
+        c->setEditText(QString::fromStdString(code));
+}
+
+void selectData(QComboBox* c, const QVariant& data) {
+    const QSignalBlocker block(c);
+    const int i = c->findData(data);
+    if (i >= 0) c->setCurrentIndex(i);
+}
+
+// Fills a combo with the named values of an operation, the current one selected (added when
+// the list does not have it); disabled when the operation has none.
+void fill(QComboBox* c, std::span<const Named> rows, int current) {
+    const QSignalBlocker block(c);
+    c->clear();
+    for (const Named& r : rows)
+        c->addItem(qs(r.name), int(r.code));
+    if (!rows.empty() && c->findData(current) < 0) c->addItem(QString::number(current), current);
+    c->setEnabled(!rows.empty());
+    c->setCurrentIndex(std::max(0, c->findData(current)));
+}
+
+// Whether this combo is the user's way to the value: a host offers only what an operation reads.
+bool offers(std::span<const Choice> rows, const std::string& code) {
+    for (const Choice& c : rows)
+        if (c.code == code) return true;
+    return false;
 }
 
 }  // namespace
 
-DemoWindow::DemoWindow(std::string pictures, std::string dirSld)
-    : pictures_(std::move(pictures)), dirSld_(std::move(dirSld)) {
+DemoWindow::DemoWindow(DataFolders folders)
+    : folders_(std::move(folders)),
+      pictures_(folders_.pictures.toStdString()),
+      dirSld_(folders_.dirSld.toStdString()) {
     host_.setToolPictureLibrary(std::make_shared<oru::qt::ToolPictures>());
     milling_ = std::make_unique<oru::OperFraisage>(host_);
     turning_ = std::make_unique<oru::OperTournage>(host_);
@@ -101,7 +141,7 @@ DemoWindow::DemoWindow(std::string pictures, std::string dirSld)
     setWindowTitle(QStringLiteral("ORU_Ctrl — démonstration"));
 
     tabs_ = new QTabWidget;
-    auto page = [this](QWidget* choices, oru::qt::PanelView* view) {
+    auto page = [](QWidget* choices, oru::qt::PanelView* view) {
         auto* w = new QWidget;
         auto* row = new QHBoxLayout(w);
         row->addWidget(choices, 0, Qt::AlignTop);
@@ -117,6 +157,10 @@ DemoWindow::DemoWindow(std::string pictures, std::string dirSld)
     tabs_->addTab(page(buildMillingChoices(), millingView_), QStringLiteral("Fraisage"));
     tabs_->addTab(page(buildTurningChoices(), turningView_), QStringLiteral("Tournage"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshValues(); });
+    // After each user action on a panel (a keystroke, a click, also on the toggle embedded in
+    // the milling panel), the host follows what the panel changed and reads everything back.
+    connect(millingView_, &oru::qt::PanelView::edited, this, [this] { millingEdited(); });
+    connect(turningView_, &oru::qt::PanelView::edited, this, [this] { turningEdited(); });
 
     values_ = new QTreeWidget;
     values_->setColumnCount(2);
@@ -137,32 +181,49 @@ DemoWindow::DemoWindow(std::string pictures, std::string dirSld)
     split->addWidget(tabs_);
     split->addWidget(right);
     split->setStretchFactor(0, 1);
-    setCentralWidget(split);
+
+    // What the demo could not find is said at the top of the window, not left to blank sketches.
+    banner_ = new QLabel;
+    banner_->setObjectName(QStringLiteral("banner"));
+    banner_->setWordWrap(true);
+    banner_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    banner_->setStyleSheet(
+        QStringLiteral("QLabel#banner { background: #fff4ce; color: #4d3800; "
+                       "border: 1px solid #d9a400; padding: 6px; }"));
+    if (!folders_.problems.isEmpty()) {
+        const QString text = folders_.problems.join(QLatin1Char('\n'));
+        banner_->setText(text + QStringLiteral("\nLes croquis et les tables de filets "
+                                               "manquants restent vides."));
+        std::fprintf(stderr, "oru-demo: %s\n",
+                     qPrintable(folders_.problems.join(QStringLiteral("\noru-demo: "))));
+    }
+    banner_->setVisible(!folders_.problems.isEmpty());
+
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(banner_);
+    column->addWidget(split, 1);
+    setCentralWidget(central);
 
     lastMessage_ = new QLabel;
     statusBar()->addWidget(lastMessage_, 1);
 
-    for (oru::Panel* p : std::initializer_list<oru::Panel*>{
-             milling_.get(), turning_.get(), avalant_.get(), sensRot_.get(), arrosage_.get()})
-        observers_.push_back(
-            p->addObserver([this](oru::Widget&, oru::Property) { scheduleRefresh(); }));
-
-    applyMillingChoices();
-    applyTurningChoices();
+    chooseMilling(oru::milling::kPocket);
+    chooseTurning(oru::turning::kLongTurning);
     refreshValues();
 }
 
 DemoWindow::~DemoWindow() {
-    for (auto& o : observers_)
-        o.remove();
     host_.setMessageHandler(nullptr);
+    // The views go before the panels they show (the window's children would outlive them).
+    delete takeCentralWidget();
 }
 
 QWidget* DemoWindow::buildMillingChoices() {
     auto* box = new QGroupBox(QStringLiteral("Opération de fraisage"));
     auto* form = new QFormLayout(box);
     mOperation_ = comboOf(millingOperations());
-    mOperation_->setCurrentIndex(mOperation_->findData(20));
     mThrough_ = new QCheckBox(QStringLiteral("Débouchant"));
     mAttr_ = comboOf(
         {{0, "Standard"}, {3, "Variante A (taraudage, filetage)"}, {4, "Variante SP (lamage)"}});
@@ -179,12 +240,17 @@ QWidget* DemoWindow::buildMillingChoices() {
     form->addRow(QStringLiteral("Outil"), mTool_);
     form->addRow(QStringLiteral("Balayage"), mSweep_);
     form->addRow(QString(), mClosed_);
-    auto apply = [this] { applyMillingChoices(); };
-    for (QComboBox* c : {mOperation_, mAttr_, mExt_, mSweep_})
-        connect(c, &QComboBox::activated, this, apply);
-    connect(mTool_, &QComboBox::currentTextChanged, this, apply);
-    connect(mThrough_, &QCheckBox::toggled, this, apply);
-    connect(mClosed_, &QCheckBox::toggled, this, apply);
+    connect(mOperation_, &QComboBox::activated, this, [this] { millingOperationChosen(); });
+    connect(mExt_, &QComboBox::activated, this, [this] { millingExtensionChosen(); });
+    for (QComboBox* c : {mAttr_, mSweep_})
+        connect(c, &QComboBox::activated, this, [this] { millingChoiceChanged(); });
+    connect(mThrough_, &QCheckBox::toggled, this, [this] { millingChoiceChanged(); });
+    connect(mClosed_, &QCheckBox::toggled, this, [this] { millingChoiceChanged(); });
+    // A tool code is taken once typed (Enter, or leaving the box) or picked, not at each
+    // keystroke: a half-typed code is no tool.
+    connect(mTool_, &QComboBox::activated, this, [this] { millingToolEntered(); });
+    connect(mTool_->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { millingToolEntered(); });
     box->setFixedWidth(360);
     return box;
 }
@@ -193,39 +259,28 @@ QWidget* DemoWindow::buildTurningChoices() {
     auto* box = new QGroupBox(QStringLiteral("Opération de tournage"));
     auto* form = new QFormLayout(box);
     tOperation_ = comboOf(turningOperations());
-    tOperation_->setCurrentIndex(tOperation_->findData(101));
     tProfile_ = comboOf(turningProfiles());
     tTool_ = comboOf(turningTools(), true);
-    tThread_ = comboOf(threadTypes());
-    tOption_ = comboOf({{0, "0"}, {1, "1"}, {2, "2"}, {3, "3"}, {4, "4"}});
-    tVariant_ = comboOf({{0, "0"}, {1, "1"}, {2, "2"}});
-    tVariant_->setCurrentIndex(1);
+    tThreadType_ = comboOf(threadTypes());
+    tThread_ = new QComboBox;
+    tOption_ = new QComboBox;
+    tVariant_ = new QComboBox;
     form->addRow(QStringLiteral("Type"), tOperation_);
     form->addRow(QStringLiteral("Profil"), tProfile_);
     form->addRow(QStringLiteral("Outil"), tTool_);
+    form->addRow(QStringLiteral("Type de filet"), tThreadType_);
     form->addRow(QStringLiteral("Filet"), tThread_);
     form->addRow(QStringLiteral("Option (ti 7)"), tOption_);
     form->addRow(QStringLiteral("Variante (ti 6)"), tVariant_);
-    auto apply = [this] { applyTurningChoices(); };
-    // A new operation or profile proposes its usual tool, as a host would.
-    auto proposeTool = [this] {
-        const auto numop = static_cast<std::int16_t>(tOperation_->currentData().toInt());
-        const QString code =
-            qs(defaultTool(numop, tProfile_->currentData().toString().toStdString()));
-        const int i = tTool_->findData(code);
-        QSignalBlocker block(tTool_);
-        if (i >= 0)
-            tTool_->setCurrentIndex(i);
-        else
-            tTool_->setEditText(code);
-    };
-    for (QComboBox* c : {tOperation_, tProfile_}) {
-        connect(c, &QComboBox::activated, this, proposeTool);
-        connect(c, &QComboBox::activated, this, apply);
-    }
-    for (QComboBox* c : {tThread_, tOption_, tVariant_})
-        connect(c, &QComboBox::activated, this, apply);
-    connect(tTool_, &QComboBox::currentTextChanged, this, apply);
+    connect(tOperation_, &QComboBox::activated, this, [this] { turningOperationChosen(); });
+    connect(tProfile_, &QComboBox::activated, this, [this] { turningProfileChosen(); });
+    connect(tThreadType_, &QComboBox::activated, this, [this] { turningThreadTypeChosen(); });
+    connect(tThread_, &QComboBox::activated, this, [this] { turningThreadChosen(); });
+    for (QComboBox* c : {tOption_, tVariant_})
+        connect(c, &QComboBox::activated, this, [this] { turningChoiceChanged(); });
+    connect(tTool_, &QComboBox::activated, this, [this] { turningToolEntered(); });
+    connect(tTool_->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { turningToolEntered(); });
     box->setFixedWidth(360);
     return box;
 }
@@ -233,50 +288,254 @@ QWidget* DemoWindow::buildTurningChoices() {
 QWidget* DemoWindow::buildSelectors() {
     auto* box = new QGroupBox(QStringLiteral("Sélecteurs"));
     auto* row = new QHBoxLayout(box);
-    std::int16_t sens = -1;
-    sensRot_->SetSensRot(sens, 2);
-    arrosage_->SetArrosage(1);
-    avalant_->SetAvalant(1);
+    std::int16_t sens = oru::sensrot::kClockwise;
+    sensRot_->SetSensRot(sens, oru::sensrot::kBothSpindleActive);
+    arrosage_->SetArrosage(oru::arrosage::kCoolant1);
+    avalant_->SetAvalant(oru::avalant::kClimb);
     for (oru::Panel* p :
          std::initializer_list<oru::Panel*>{avalant_.get(), sensRot_.get(), arrosage_.get()}) {
         auto* view = new oru::qt::PanelView(*p);
         selectorViews_.push_back(view);
         row->addWidget(view);
+        connect(view, &oru::qt::PanelView::edited, this, [this] { scheduleRefresh(); });
     }
     selectorsBox_ = box;
     return box;
 }
 
-void DemoWindow::applyMillingChoices() {
-    Milling m;
-    m.typoper = static_cast<std::int16_t>(mOperation_->currentData().toInt());
-    m.debouchant = mThrough_->isChecked();
-    m.attrImage = static_cast<std::int16_t>(mAttr_->currentData().toInt());
-    m.extBrut = static_cast<std::int16_t>(mExt_->currentData().toInt());
-    m.tool = chosenCode(mTool_).toStdString();
+// ---- the choices on the left ------------------------------------------------------------------
+
+void DemoWindow::chooseMilling(std::int16_t typoper, bool debouchant) {
+    {
+        const QSignalBlocker block(mThrough_);
+        mThrough_->setChecked(debouchant);
+    }
+    Milling m = millingExample(typoper, debouchant,
+                               static_cast<std::int16_t>(mAttr_->currentData().toInt()),
+                               static_cast<std::int16_t>(mExt_->currentData().toInt()));
     m.balayage = static_cast<std::int16_t>(mSweep_->currentData().toInt());
     m.ferme = mClosed_->isChecked();
     setUpMilling(m);
 }
 
-void DemoWindow::applyTurningChoices() {
-    Turning t;
-    t.numop = static_cast<std::int16_t>(tOperation_->currentData().toInt());
-    t.profil = tProfile_->currentData().toString().toStdString();
-    t.tool = chosenCode(tTool_).toStdString();
-    t.typeFilet = tThread_->currentData().toString().toStdString();
-    t.option = static_cast<std::int16_t>(tOption_->currentData().toInt());
-    t.variant = static_cast<std::int16_t>(tVariant_->currentData().toInt());
-    setUpTurning(t);
+void DemoWindow::chooseTurning(std::int16_t numop, const std::string& profil) {
+    const auto offered = profilesOf(numop);
+    const std::string p = offers(offered, profil) ? profil : std::string(offered.front().code);
+    setUpTurning(turningExample(numop, p, dirSld_));
+}
+
+void DemoWindow::millingOperationChosen() {
+    const auto op = static_cast<std::int16_t>(mOperation_->currentData().toInt());
+    if (millingFamily(op) != millingFamily(milling_->Typoper)) {
+        chooseMilling(op, mThrough_->isChecked());
+        return;
+    }
+    // Another cycle of the same operation: the user's values stay, the tool follows.
+    readBackMilling();
+    m_.typoper = op;
+    m_.tool = std::string(defaultMillingTool(op, m_.tabval[oru::tabval::kDiam]));
+    setUpMilling(m_);
+}
+
+void DemoWindow::millingChoiceChanged() {
+    readBackMilling();
+    m_.debouchant = mThrough_->isChecked();
+    m_.attrImage = static_cast<std::int16_t>(mAttr_->currentData().toInt());
+    m_.balayage = static_cast<std::int16_t>(mSweep_->currentData().toInt());
+    m_.ferme = mClosed_->isChecked();
+    setUpMilling(m_);
+}
+
+void DemoWindow::millingExtensionChosen() {
+    readBackMilling();
+    m_.extBrut = static_cast<std::int16_t>(mExt_->currentData().toInt());
+    // The depth follows the extension, as the panel's own extension button does.
+    settleMillingDepth(m_);
+    setUpMilling(m_);
+}
+
+void DemoWindow::millingToolEntered() {
+    const std::string code = chosenCode(mTool_).toStdString();
+    if (code.empty() || code == m_.tool) return;
+    readBackMilling();
+    m_.tool = code;
+    setUpMilling(m_);
+}
+
+void DemoWindow::turningOperationChosen() {
+    const auto op = static_cast<std::int16_t>(tOperation_->currentData().toInt());
+    if (turningFamily(op) != turningFamily(turning_->NumOp) || !offers(profilesOf(op), t_.profil)) {
+        chooseTurning(op, t_.profil);
+        return;
+    }
+    // Another cycle of the same operation: the user's values stay.
+    readBackTurning();
+    t_.ti[oru::ti::kNumOp] = op;
+    setUpTurning(t_);
+}
+
+void DemoWindow::turningProfileChosen() {
+    // Another side is another part: its own example.
+    chooseTurning(t_.numop(), tProfile_->currentData().toString().toStdString());
+}
+
+void DemoWindow::turningChoiceChanged() {
+    readBackTurning();
+    if (tOption_->isEnabled())
+        t_.ti[oru::ti::kOption] = static_cast<std::int16_t>(tOption_->currentData().toInt());
+    if (tVariant_->isEnabled())
+        t_.ti[oru::ti::kUsineGorge] = static_cast<std::int16_t>(tVariant_->currentData().toInt());
+    setUpTurning(t_);
+}
+
+void DemoWindow::turningThreadTypeChosen() {
+    readBackTurning();
+    t_.typeFilet = tThreadType_->currentData().toString().toStdString();
+    applyThread(t_, defaultThread(t_.numop(), t_.typeFilet), dirSld_);
+    setUpTurning(t_);
+}
+
+void DemoWindow::turningThreadChosen() {
+    readBackTurning();
+    if (!applyThread(t_, tThread_->currentData().toString().toStdString(), dirSld_)) return;
+    setUpTurning(t_);
+}
+
+void DemoWindow::turningToolEntered() {
+    const std::string code = chosenCode(tTool_).toStdString();
+    if (code.empty() || code == t_.tool) return;
+    readBackTurning();
+    t_.tool = code;
+    setUpTurning(t_);
+}
+
+void DemoWindow::showMillingChoices() {
+    selectData(mOperation_, int(m_.typoper));
+    {
+        const QSignalBlocker block(mThrough_);
+        mThrough_->setChecked(m_.debouchant);
+    }
+    selectData(mAttr_, int(m_.attrImage));
+    selectData(mExt_, m_.extBrut == 0 || m_.extBrut == 1 ? int(m_.extBrut) : 2);
+    showCode(mTool_, m_.tool);
+    selectData(mSweep_, int(m_.balayage));
+    {
+        const QSignalBlocker block(mClosed_);
+        mClosed_->setChecked(m_.ferme);
+    }
+}
+
+void DemoWindow::showTurningChoices() {
+    const std::int16_t numop = t_.numop();
+    selectData(tOperation_, int(numop));
+    {
+        const QSignalBlocker block(tProfile_);
+        tProfile_->clear();
+        for (const Choice& c : profilesOf(numop))
+            tProfile_->addItem(qs(c.name), qs(c.code));
+        if (tProfile_->findData(QString::fromStdString(t_.profil)) < 0)
+            tProfile_->addItem(QString::fromStdString(t_.profil),
+                               QString::fromStdString(t_.profil));
+        tProfile_->setCurrentIndex(tProfile_->findData(QString::fromStdString(t_.profil)));
+    }
+    showCode(tTool_, t_.tool);
+    const bool threads = numop == oru::turning::kThreading || numop == oru::turning::kTapping;
+    selectData(tThreadType_, QString::fromStdString(t_.typeFilet));
+    tThreadType_->setEnabled(threads);
+    fillThreads();
+    fill(tOption_, optionsOf(numop), t_.ti[oru::ti::kOption]);
+    fill(tVariant_, variantsOf(numop), t_.ti[oru::ti::kUsineGorge]);
+}
+
+void DemoWindow::fillThreads() {
+    const std::int16_t numop = t_.numop();
+    const bool threads = numop == oru::turning::kThreading || numop == oru::turning::kTapping;
+    const QSignalBlocker block(tThread_);
+    tThread_->clear();
+    if (threads) {
+        const bool internal = numop == oru::turning::kTapping || t_.profil == "I";
+        for (const Thread& th : threadsOf(dirSld_, internal, t_.typeFilet))
+            tThread_->addItem(QString::fromStdString(th.nom), QString::fromStdString(th.nom));
+        tThread_->setCurrentIndex(tThread_->findData(QString::fromStdString(t_.thread)));
+    }
+    tThread_->setEnabled(threads && tThread_->count() > 0);
+}
+
+// ---- what the panels change -------------------------------------------------------------------
+
+void DemoWindow::millingEdited() {
+    // The host keeps what the user did (a value typed in a field that a later choice hides
+    // stays the user's), and its choices follow the panel's: the stock extension button, the
+    // hole cycle buttons (the operation list, and the tool, which follows the operation).
+    const std::int16_t before = m_.typoper;
+    readBackMilling();
+    if (m_.typoper != before) {
+        const std::string tool(defaultMillingTool(m_.typoper, m_.tabval[oru::tabval::kDiam]));
+        if (tool != m_.tool) {
+            m_.tool = tool;
+            milling_->SetOutil(m_.tool);
+        }
+    }
+    showMillingChoices();
+    scheduleRefresh();
+}
+
+void DemoWindow::turningEdited() {
+    // The host keeps what the user did, and its choices follow the panel's: the hole cycle
+    // buttons (the operation), the option buttons, the thread type and thread.
+    const std::string typeBefore = t_.typeFilet;
+    readBackTurning();
+    const std::int16_t numop = t_.numop();
+    if (numop == oru::turning::kThreading) {
+        // A thread picked in the list of the details page: the sketch takes its diameter. The
+        // set-up opens the general page; the user goes on where they were.
+        const oru::Widget& list = turning_->widget("lPasFilet");
+        if (list.visible() && list.listIndex() >= 0) {
+            const std::string picked = designationOfListItem(list.list(list.listIndex()));
+            if (!picked.empty() && picked != t_.thread && applyThread(t_, picked, dirSld_)) {
+                setUpTurning(t_);
+                turning_->widget("bFiletage").click();
+                return;
+            }
+        }
+    }
+    selectData(tOperation_, int(numop));
+    if (tOption_->isEnabled()) selectData(tOption_, int(t_.ti[oru::ti::kOption]));
+    if (tVariant_->isEnabled()) selectData(tVariant_, int(t_.ti[oru::ti::kUsineGorge]));
+    if (t_.typeFilet != typeBefore && tThreadType_->isEnabled()) {
+        // A thread type button of the details page: the thread is the user's next pick.
+        t_.thread.clear();
+        selectData(tThreadType_, QString::fromStdString(t_.typeFilet));
+        fillThreads();
+    }
+    scheduleRefresh();
+}
+
+void DemoWindow::readBackMilling() {
+    host_.setMessageHandler(nullptr);
+    readBack(*milling_, m_);
+    setShowMessageBoxes(showBoxes_);
+}
+
+void DemoWindow::readBackTurning() {
+    host_.setMessageHandler(nullptr);
+    readBack(*turning_, t_);
+    setShowMessageBoxes(showBoxes_);
 }
 
 void DemoWindow::setUpMilling(const Milling& m) {
-    demo::setUp(*milling_, m, pictures_);
+    m_ = m;
+    demo::setUp(*milling_, m_, pictures_);
+    ++setUps_;
+    showMillingChoices();
     scheduleRefresh();
 }
 
 void DemoWindow::setUpTurning(const Turning& t) {
-    demo::setUp(*turning_, t, pictures_, dirSld_);
+    t_ = t;
+    demo::setUp(*turning_, t_, pictures_, dirSld_);
+    ++setUps_;
+    showTurningChoices();
     scheduleRefresh();
 }
 
@@ -293,6 +552,8 @@ void DemoWindow::setShowMessageBoxes(bool show) {
     });
 }
 
+int DemoWindow::boxesShown() const { return boxesSeen_ + int(host_.messages().size()); }
+
 void DemoWindow::scheduleRefresh() {
     if (refreshPending_) return;
     refreshPending_ = true;
@@ -308,8 +569,37 @@ QTreeWidgetItem* DemoWindow::section(const QString& title) {
     return item;
 }
 
+QString DemoWindow::shownValue(const QString& name) const {
+    for (int i = 0; i < values_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* top = values_->topLevelItem(i);
+        for (int j = 0; j < top->childCount(); ++j)
+            if (top->child(j)->text(0) == name) return top->child(j)->text(1);
+    }
+    return {};
+}
+
 void DemoWindow::refreshValues() {
     refreshPending_ = false;
+    // While a panel's message box waits for the user, the action that raised it is not over.
+    if (QApplication::activeModalWidget()) {
+        refreshPending_ = true;
+        QTimer::singleShot(100, this, [this] { refreshValues(); });
+        return;
+    }
+    // The status line tells the last box the panels showed since the last refresh, that is in
+    // answer to the last thing done; it clears when that raised none.
+    if (!host_.messages().empty()) {
+        const oru::Message& m = host_.messages().back();
+        QString prompt = QString::fromStdString(m.prompt);
+        lastMessage_->setText(
+            QStringLiteral("Dernière boîte : %1 — %2")
+                .arg(QString::fromStdString(m.title), prompt.replace("\r\n", " — ")));
+        boxesSeen_ += int(host_.messages().size());
+        host_.clearMessages();
+    } else {
+        lastMessage_->clear();
+    }
+
     std::vector<Reading> rows;
     QString title;
     if (tabs_->currentIndex() == 0) {
@@ -359,15 +649,8 @@ void DemoWindow::refreshValues() {
     fill(section(QStringLiteral("Sélecteurs")), selectors);
     values_->expandAll();
     values_->setUpdatesEnabled(true);
+    host_.clearMessages();
     setShowMessageBoxes(showBoxes_);
-
-    if (!host_.messages().empty()) {
-        const oru::Message& m = host_.messages().back();
-        QString prompt = QString::fromStdString(m.prompt);
-        lastMessage_->setText(
-            QStringLiteral("Dernière boîte : %1 — %2")
-                .arg(QString::fromStdString(m.title), prompt.replace("\r\n", " — ")));
-    }
 }
 
 }  // namespace demo

@@ -2,131 +2,34 @@
 // fixed set of panels, writes each one as a PNG file into DIR and exits (works offscreen).
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFile>
-#include <QPixmap>
+#include <QLocale>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QStyleFactory>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 
+#include "datafolders.hpp"
 #include "demowindow.hpp"
-#include "oru/qt/panelview.hpp"
-#include "scenarios.hpp"
+#include "screenshots.hpp"
 
 namespace {
 
-// A host installation for the run: the shipped thread tables under "user", where the turning
-// panel looks for them.
-bool makeHostFolder(const QTemporaryDir& dir) {
-    const QString user = dir.filePath(QStringLiteral("user"));
-    if (!QDir().mkpath(user)) return false;
-    for (const char* name : {"Filet_E.dat", "Filet_I.dat"}) {
-        const QString from = QStringLiteral(ORU_DATA_DIR "/threads/") + QLatin1String(name);
-        if (!QFile::copy(from, user + QLatin1Char('/') + QLatin1String(name))) return false;
-    }
-    return true;
-}
-
-std::string folder(const QString& path) {
-    QString p = QDir(path).absolutePath();
-    if (!p.endsWith(QLatin1Char('/'))) p += QLatin1Char('/');
-    return p.toStdString();
-}
-
-bool save(QWidget* w, const QDir& dir, const QString& name, QTextStream& out) {
-    QApplication::processEvents();
-    const QPixmap shot = w->grab();
-    const QString file = dir.filePath(name + QStringLiteral(".png"));
-    if (!shot.save(file)) {
-        out << "cannot write " << file << "\n";
-        return false;
-    }
-    out << file << " (" << shot.width() << " x " << shot.height() << ")\n";
-    return true;
-}
-
-// The fixed set of screenshots: each turning family, the threading details page, milling
-// pocket, contour, facing and a hole cycle, the three selectors and the whole window.
-int screenshots(demo::DemoWindow& window, const QString& target) {
-    QDir dir(target);
-    if (!dir.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(target));
+// The 2x screenshots: the demo again, with Qt scaling the whole screen by 2, so that fonts,
+// artwork and picture files are drawn for that scale and not stretched afterwards.
+int runScaled(const QStringList& args) {
+    QProcess again;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    env.remove(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
+    again.setProcessEnvironment(env);
+    again.setProcessChannelMode(QProcess::ForwardedChannels);
+    again.start(QCoreApplication::applicationFilePath(), args);
+    if (!again.waitForFinished(120000)) {
+        std::fprintf(stderr, "the 2x screenshots did not finish\n");
         return 1;
     }
-    QTextStream out(stdout);
-    bool ok = true;
-    window.setShowMessageBoxes(false);
-    window.resize(1440, 740);
-    window.show();
-
-    struct TurningShot {
-        const char* name;
-        demo::Turning setup;
-    };
-    auto turning = [](std::int16_t numop, const char* profil, std::int16_t option = 0) {
-        demo::Turning t;
-        t.numop = numop;
-        t.profil = profil;
-        t.tool = std::string(demo::defaultTool(numop, profil));
-        t.option = option;
-        return t;
-    };
-    const TurningShot turningShots[] = {
-        {"tournage-100-butee", turning(100, "E")},
-        {"tournage-101-chariotage", turning(101, "E")},
-        {"tournage-102-dressage", turning(102, "E", 3)},
-        {"tournage-103-tronconnage", turning(103, "E", 2)},
-        {"tournage-104-centrage", turning(104, "E")},
-        {"tournage-110-ebauche", turning(110, "E")},
-        {"tournage-111-finition-interieure", turning(111, "I")},
-        {"tournage-112-pochage", turning(112, "E")},
-        {"tournage-120-gorge", turning(120, "E")},
-        {"tournage-130-filetage", turning(130, "E")},
-        {"tournage-141-percage", turning(141, "E")},
-        {"tournage-180-taraudage", turning(180, "E")},
-    };
-    window.showTab(1);
-    for (const auto& shot : turningShots) {
-        window.setUpTurning(shot.setup);
-        ok &= save(window.turningView(), dir, QString::fromLatin1(shot.name), out);
-    }
-    // The threading details page of the last threading set-up.
-    window.setUpTurning(turning(130, "E"));
-    window.turning().widget("bFiletage").click();
-    ok &= save(window.turningView(), dir, QStringLiteral("tournage-130-details-filetage"), out);
-    window.turning().widget("bFiletage").click();
-
-    struct MillingShot {
-        const char* name;
-        std::int16_t typoper;
-        bool through;
-    };
-    const MillingShot millingShots[] = {
-        {"fraisage-20-poche", 20, false},
-        {"fraisage-15-contournage", 15, false},
-        {"fraisage-12-surfacage", 12, false},
-        {"fraisage-41-percage", 41, true},
-    };
-    window.showTab(0);
-    for (const auto& shot : millingShots) {
-        demo::Milling m;
-        m.typoper = shot.typoper;
-        m.debouchant = shot.through;
-        window.setUpMilling(m);
-        ok &= save(window.millingView(), dir, QString::fromLatin1(shot.name), out);
-    }
-
-    ok &= save(window.selectorsBox(), dir, QStringLiteral("selecteurs"), out);
-    const char* selectorNames[] = {"selecteur-avalant", "selecteur-sensrot", "selecteur-arrosage"};
-    for (std::size_t i = 0; i < window.selectorViews().size() && i < std::size(selectorNames); ++i)
-        ok &= save(window.selectorViews()[i], dir, QString::fromLatin1(selectorNames[i]), out);
-    window.showTab(1);
-    window.setUpTurning(turning(101, "E"));
-    window.refreshValues();
-    ok &= save(&window, dir, QStringLiteral("demo-window"), out);
-    out.flush();
-    return ok ? 0 : 1;
+    return again.exitStatus() == QProcess::NormalExit ? again.exitCode() : 1;
 }
 
 }  // namespace
@@ -135,6 +38,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("oru-demo"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The demo speaks French, as the panels do: Qt's own texts (a box's context menu, a message
+    // box's button) too.
+    if (!demo::installQtTranslations(app, QLocale(QLocale::French, QLocale::France)))
+        std::fprintf(stderr,
+                     "oru-demo: Qt's French translations are missing "
+                     "(Debian package qt6-translations-l10n); Qt's own texts stay "
+                     "in English\n");
 
     QCommandLineParser args;
     args.setApplicationDescription(QStringLiteral("Démonstration des contrôles ORU_Ctrl"));
@@ -142,20 +52,48 @@ int main(int argc, char** argv) {
     const QCommandLineOption shots(QStringLiteral("screenshot"),
                                    QStringLiteral("Écrit les captures PNG dans DIR et quitte."),
                                    QStringLiteral("DIR"));
-    const QCommandLineOption pictures(QStringLiteral("pictures"),
-                                      QStringLiteral("Dossier d'images (chbmp)."),
-                                      QStringLiteral("DIR"), QStringLiteral(ORU_PICTURES_DIR));
-    args.addOption(shots);
-    args.addOption(pictures);
+    const QCommandLineOption pictures(
+        QStringLiteral("pictures"),
+        QStringLiteral("Dossier d'images (chbmp) ; par défaut share/OruCtrl/pictures de "
+                       "l'installation, ou data/pictures du dossier de construction."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption data(
+        QStringLiteral("data"),
+        QStringLiteral("Dossier dont le sous-dossier user/ contient les tables de filets "
+                       "(DirSld) ; par défaut share/OruCtrl de l'installation, ou data du "
+                       "dossier de construction."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption where(QStringLiteral("print-folders"),
+                                   QStringLiteral("Écrit les dossiers trouvés et quitte."));
+    QCommandLineOption scaled(QStringLiteral("scaled-screenshots"));
+    scaled.setFlags(QCommandLineOption::HiddenFromHelp);
+    args.addOptions({shots, pictures, data, where, scaled});
     args.process(app);
 
-    QTemporaryDir hostDir;
-    if (!hostDir.isValid() || !makeHostFolder(hostDir)) {
-        std::fprintf(stderr, "cannot prepare the thread tables\n");
-        return 1;
+    const demo::DataFolders folders = demo::findDataFolders(QCoreApplication::applicationDirPath(),
+                                                            args.value(pictures), args.value(data));
+    if (args.isSet(where)) {
+        QTextStream out(stdout);
+        out << "pictures: " << folders.pictures << "\n"
+            << "data: " << folders.dirSld << "\n";
+        for (const QString& p : folders.problems)
+            out << "problem: " << p << "\n";
+        return folders.problems.isEmpty() ? 0 : 1;
     }
-    demo::DemoWindow window(folder(args.value(pictures)), folder(hostDir.path()));
-    if (args.isSet(shots)) return screenshots(window, args.value(shots));
+
+    demo::DemoWindow window(folders);
+    if (args.isSet(scaled)) return demo::writeScaledScreenshots(window, args.value(shots));
+    if (args.isSet(shots)) {
+        const int plain = demo::writeScreenshots(window, args.value(shots));
+        QStringList again = {QStringLiteral("--screenshot"),
+                             args.value(shots),
+                             QStringLiteral("--scaled-screenshots"),
+                             QStringLiteral("--pictures"),
+                             folders.pictures,
+                             QStringLiteral("--data"),
+                             folders.dirSld};
+        return runScaled(again) == 0 ? plain : 1;
+    }
     window.resize(1440, 740);
     window.show();
     return QApplication::exec();

@@ -90,7 +90,9 @@ TEST(DesignerPlugin, LoadsTheExampleFormThroughTheFormLoader) {
         const QWidget* w = form->findChild<QWidget*>(QString::fromLatin1(c.name));
         ASSERT_NE(w, nullptr);
         EXPECT_STREQ(w->metaObject()->className(), c.cls);
-        if (c.value != -99) EXPECT_EQ(w->property("value").toInt(), c.value);
+        if (c.value != -99) {
+            EXPECT_EQ(w->property("value").toInt(), c.value);
+        }
     }
     EXPECT_EQ(form->findChild<QWidget*>(QStringLiteral("sensRot"))->property("configuration"), 2);
 }
