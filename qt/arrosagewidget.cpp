@@ -7,7 +7,6 @@ namespace oru::qt {
 
 struct ArrosageWidget::Private {
     std::unique_ptr<Arrosage> panel;
-    int last = 0;
 };
 
 ArrosageWidget::ArrosageWidget(QWidget* parent) : ArrosageWidget(nullptr, parent) {}
@@ -17,7 +16,7 @@ ArrosageWidget::ArrosageWidget(Host& host, QWidget* parent) : ArrosageWidget(&ho
 ArrosageWidget::ArrosageWidget(Host* host, QWidget* parent)
     : ControlWidget(host, parent), d_(std::make_unique<Private>()) {
     d_->panel = std::make_unique<Arrosage>(this->host());
-    d_->last = value();
+    trackValue([this] { return value(); }, [this](int now) { Q_EMIT valueChanged(now); });
     attachPanel(*d_->panel);
 }
 
@@ -36,12 +35,5 @@ void ArrosageWidget::setValue(int value) {
 }
 
 void ArrosageWidget::showExample() { setValue(1); }
-
-void ArrosageWidget::panelChanged() {
-    const int now = value();
-    if (now == d_->last) return;
-    d_->last = now;
-    Q_EMIT valueChanged(now);
-}
 
 }  // namespace oru::qt

@@ -7,7 +7,6 @@ namespace oru::qt {
 
 struct AvalantWidget::Private {
     std::unique_ptr<Avalant> panel;
-    int last = 0;
 };
 
 AvalantWidget::AvalantWidget(QWidget* parent) : AvalantWidget(nullptr, parent) {}
@@ -17,7 +16,7 @@ AvalantWidget::AvalantWidget(Host& host, QWidget* parent) : AvalantWidget(&host,
 AvalantWidget::AvalantWidget(Host* host, QWidget* parent)
     : ControlWidget(host, parent), d_(std::make_unique<Private>()) {
     d_->panel = std::make_unique<Avalant>(this->host());
-    d_->last = value();
+    trackValue([this] { return value(); }, [this](int now) { Q_EMIT valueChanged(now); });
     attachPanel(*d_->panel);
 }
 
@@ -36,12 +35,5 @@ void AvalantWidget::setValue(int value) {
 }
 
 void AvalantWidget::showExample() { setValue(1); }
-
-void AvalantWidget::panelChanged() {
-    const int now = value();
-    if (now == d_->last) return;
-    d_->last = now;
-    Q_EMIT valueChanged(now);
-}
 
 }  // namespace oru::qt

@@ -23,6 +23,9 @@ struct ControlWidget::Private {
     PanelView* view = nullptr;
     ObserverHandle observer;
     bool changePending = false;
+    std::function<int()> read;  // the tracked value, if any
+    std::function<void(int)> changed;
+    int last = 0;
 };
 
 ControlWidget::ControlWidget(Host* host, QWidget* parent)
@@ -78,7 +81,19 @@ void ControlWidget::detachPanel() {
     d_->view = nullptr;
 }
 
-void ControlWidget::panelChanged() {}
+void ControlWidget::trackValue(std::function<int()> read, std::function<void(int)> changed) {
+    d_->read = std::move(read);
+    d_->changed = std::move(changed);
+    d_->last = d_->read();
+}
+
+void ControlWidget::panelChanged() {
+    if (!d_->read) return;
+    const int now = d_->read();
+    if (now == d_->last) return;
+    d_->last = now;
+    if (d_->changed) d_->changed(now);
+}
 
 QSize ControlWidget::sizeHint() const {
     return d_->view ? d_->view->sizeHint() : QWidget::sizeHint();

@@ -7,7 +7,6 @@ namespace oru::qt {
 
 struct SensRotWidget::Private {
     std::unique_ptr<SensRot> panel;
-    int last = 0;
 };
 
 SensRotWidget::SensRotWidget(QWidget* parent) : SensRotWidget(nullptr, parent) {}
@@ -17,7 +16,7 @@ SensRotWidget::SensRotWidget(Host& host, QWidget* parent) : SensRotWidget(&host,
 SensRotWidget::SensRotWidget(Host* host, QWidget* parent)
     : ControlWidget(host, parent), d_(std::make_unique<Private>()) {
     d_->panel = std::make_unique<SensRot>(this->host());
-    d_->last = value();
+    trackValue([this] { return value(); }, [this](int now) { Q_EMIT valueChanged(now); });
     attachPanel(*d_->panel);
 }
 
@@ -50,13 +49,6 @@ void SensRotWidget::setConfiguration(int configuration) {
 void SensRotWidget::showExample() {
     setConfiguration(0);
     setValue(-1);
-}
-
-void SensRotWidget::panelChanged() {
-    const int now = value();
-    if (now == d_->last) return;
-    d_->last = now;
-    Q_EMIT valueChanged(now);
 }
 
 }  // namespace oru::qt

@@ -33,9 +33,6 @@ Q_SIGNALS:
     // Whenever the value changes, by the user or by a write.
     void valueChanged(int value);
 
-protected:
-    void panelChanged() override;
-
 private:
     ArrosageWidget(oru::Host* host, QWidget* parent);
     struct Private;

@@ -35,9 +35,6 @@ Q_SIGNALS:
     // Whenever the value changes, by the user or by a write.
     void valueChanged(int value);
 
-protected:
-    void panelChanged() override;
-
 private:
     AvalantWidget(oru::Host* host, QWidget* parent);
     struct Private;

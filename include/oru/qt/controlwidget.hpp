@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace oru {
@@ -53,10 +54,12 @@ protected:
     void attachPanel(oru::Panel& panel);
     // Deletes the view; the derived class does it before its control goes.
     void detachPanel();
-    // Called once a change of the control is over: at once after a user action, and when control
-    // returns to the event loop after anything else (a Set... call of the host). The selectors
-    // tell their value's change from here.
-    virtual void panelChanged();
+    // For a control with a value (the selectors): `read` gives the value, and `changed` is called
+    // with the new one whenever it changes, once a change of the control is over (at once after a
+    // user action, when control returns to the event loop after a Set... call of the host).
+    void trackValue(std::function<int()> read, std::function<void(int)> changed);
+    // Tells the value's change now (after a property write).
+    void panelChanged();
 
 private:
     struct Private;
