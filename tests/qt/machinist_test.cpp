@@ -18,6 +18,7 @@
 
 #include "oru/codes.hpp"
 #include "oru/qt/panelview.hpp"
+#include "oru/qt/translations.hpp"
 #include "qt_support.hpp"
 
 namespace oru::test {
@@ -181,19 +182,22 @@ TEST_F(Typing, AnOverflowShowsItsBoxOnceTheKeystrokeIsDone) {
 }
 
 // Every visible label and captioned button of every operation of both panels shows its whole
-// text (at the scale the test runs at: the test runs at 1x and again at 2x).
+// text, in French and in English (at the scale the test runs at: 1x, 1.5x and 2x).
 TEST_F(Typing, EveryLabelAndCaptionFitsItsWidget) {
-    auto check = [](const PanelView& view, const std::string& scenario) {
+    std::string language;
+    auto check = [&language](const PanelView& view, const std::string& where) {
+        const std::string scenario = language + " " + where;
         for (const auto& up : view.panel().widgets()) {
             const Widget& w = *up;
             const QWidget* v = view.viewOf(w);
             if (!v || !v->isVisibleTo(&view)) continue;
+            // The text as shown, in the language of the moment.
             QString text;
             int room = v->width();
             if (w.kind() == WidgetKind::Label) {
-                text = QString::fromStdString(w.caption());
+                text = qobject_cast<const QLabel*>(v)->text();
             } else if (w.kind() == WidgetKind::CommandButton && !w.caption().empty()) {
-                text = QString::fromStdString(w.caption());
+                text = qobject_cast<const QPushButton*>(v)->text();
                 room -= 8;  // the button's frame and some air
             } else {
                 continue;
@@ -208,56 +212,61 @@ TEST_F(Typing, EveryLabelAndCaptionFitsItsWidget) {
             EXPECT_TRUE(view.rect().contains(at)) << scenario << ": " << w.fullName();
         }
     };
-    {
-        OperTournage turning(host);
-        PanelView view(turning);
-        view.show();
-        for (std::int16_t op : {100, 101, 102, 103, 104, 105, 110, 111, 112, 113, 120, 121,
-                                122, 123, 124, 130, 140, 141, 142, 143, 150, 170, 180})
-            for (const char* profil : {"E", "I", "F"}) {
-                SetUpTurning(turning, data, op, profil);
+    for (const bool english : {false, true}) {
+        language = english ? "English" : "French";
+        qt::installTranslations(english ? QLocale(QLocale::English) : QLocale(QLocale::French));
+        {
+            OperTournage turning(host);
+            PanelView view(turning);
+            view.show();
+            for (std::int16_t op : {100, 101, 102, 103, 104, 105, 110, 111, 112, 113, 120, 121,
+                                    122, 123, 124, 130, 140, 141, 142, 143, 150, 170, 180})
+                for (const char* profil : {"E", "I", "F"}) {
+                    SetUpTurning(turning, data, op, profil);
+                    QApplication::processEvents();
+                    check(view, "turning " + std::to_string(op) + profil);
+                }
+            SetUpThreading(turning, data);
+            QTest::mouseClick(child<QPushButton>(view, "bFiletage"), Qt::LeftButton);
+            QApplication::processEvents();
+            check(view, "threading details");
+        }
+        {
+            OperFraisage milling(host);
+            PanelView view(milling);
+            view.show();
+            for (std::int16_t t :
+                 {10, 11, 12, 15, 16, 20, 21, 22, 23, 25, 30, 31, 40, 41, 42, 43, 44,
+                  45, 51, 55, 60, 61, 62, 64, 65, 70, 71, 72, 73, 74, 75, 80, 84, 85}) {
+                SetUpMilling(milling, t);
                 QApplication::processEvents();
-                check(view, "turning " + std::to_string(op) + profil);
+                check(view, "milling " + std::to_string(t));
             }
-        SetUpThreading(turning, data);
-        QTest::mouseClick(child<QPushButton>(view, "bFiletage"), Qt::LeftButton);
-        QApplication::processEvents();
-        check(view, "threading details");
-    }
-    {
-        OperFraisage milling(host);
-        PanelView view(milling);
-        view.show();
-        for (std::int16_t t :
-             {10, 11, 12, 15, 16, 20, 21, 22, 23, 25, 30, 31, 40, 41, 42, 43, 44,
-              45, 51, 55, 60, 61, 62, 64, 65, 70, 71, 72, 73, 74, 75, 80, 84, 85}) {
-            SetUpMilling(milling, t);
-            QApplication::processEvents();
-            check(view, "milling " + std::to_string(t));
         }
-    }
-    {
-        Avalant avalant(host);
-        SensRot sensRot(host);
-        Arrosage arrosage(host);
-        PanelView a(avalant), s(sensRot), c(arrosage);
-        for (std::int16_t v : {1, 0}) {
-            avalant.SetAvalant(v);
-            QApplication::processEvents();
-            check(a, "avalant");
-        }
-        for (std::int16_t config : {0, 1, 2, 3})
-            for (std::int16_t dir : {-1, 0, 1}) {
-                sensRot.SetSensRot(dir, config);
+        {
+            Avalant avalant(host);
+            SensRot sensRot(host);
+            Arrosage arrosage(host);
+            PanelView a(avalant), s(sensRot), c(arrosage);
+            for (std::int16_t v : {1, 0}) {
+                avalant.SetAvalant(v);
                 QApplication::processEvents();
-                check(s, "sensrot");
+                check(a, "avalant");
             }
-        for (std::int16_t v : {0, 1, 2, 3}) {
-            arrosage.SetArrosage(v);
-            QApplication::processEvents();
-            check(c, "arrosage");
+            for (std::int16_t config : {0, 1, 2, 3})
+                for (std::int16_t dir : {-1, 0, 1}) {
+                    sensRot.SetSensRot(dir, config);
+                    QApplication::processEvents();
+                    check(s, "sensrot");
+                }
+            for (std::int16_t v : {0, 1, 2, 3}) {
+                arrosage.SetArrosage(v);
+                QApplication::processEvents();
+                check(c, "arrosage");
+            }
         }
     }
+    qt::installTranslations(QLocale(QLocale::French));
 }
 
 // With a dark palette, a label drawn over a sketch keeps the sketch's contrast: its text
