@@ -4,9 +4,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 namespace demo {
 namespace {
@@ -38,6 +35,15 @@ bool holdsThreadTables(const QString& dirSld) {
 
 }  // namespace
 
+QString Problem::shown() const { return QCoreApplication::translate("demo", text).arg(folder); }
+
+QStringList DataFolders::problemTexts() const {
+    QStringList out;
+    for (const Problem& p : problems)
+        out << p.shown();
+    return out;
+}
+
 bool holdsPictures(const QString& folder) {
     const QStringList filters = {QStringLiteral("*.bmp"), QStringLiteral("*.jpg"),
                                  QStringLiteral("*.BMP"), QStringLiteral("*.JPG")};
@@ -56,10 +62,12 @@ DataFolders findDataFolders(const QString& appDir, const QString& pictures, cons
 
     if (!pictures.isEmpty()) {
         if (!QFileInfo(pictures).isDir())
-            out.problems << QStringLiteral("Le dossier d'images %1 n'existe pas.").arg(pictures);
+            out.problems << Problem{
+                QT_TRANSLATE_NOOP("demo", "Le dossier d'images %1 n'existe pas."), pictures};
         else if (!holdsPictures(pictures))
-            out.problems
-                << QStringLiteral("Le dossier d'images %1 ne contient aucune image.").arg(pictures);
+            out.problems << Problem{
+                QT_TRANSLATE_NOOP("demo", "Le dossier d'images %1 ne contient aucune image."),
+                pictures};
         out.pictures = withSlash(pictures);
     } else {
         QStringList looked;
@@ -69,23 +77,25 @@ DataFolders findDataFolders(const QString& appDir, const QString& pictures, cons
             if (!QFileInfo(dir).isDir()) continue;
             out.pictures = withSlash(dir);
             if (!holdsPictures(dir))
-                out.problems << QStringLiteral("Le dossier d'images %1 ne contient aucune image.")
-                                    .arg(QDir::cleanPath(dir));
+                out.problems << Problem{
+                    QT_TRANSLATE_NOOP("demo", "Le dossier d'images %1 ne contient aucune image."),
+                    QDir::cleanPath(dir)};
             break;
         }
         if (out.pictures.isEmpty())
-            out.problems << QStringLiteral(
-                                "Dossier d'images introuvable (cherché : %1) ; "
-                                "donnez-le avec --pictures DOSSIER.")
-                                .arg(looked.join(QStringLiteral(", ")));
+            out.problems << Problem{
+                QT_TRANSLATE_NOOP("demo",
+                                  "Dossier d'images introuvable (cherché : %1) ; "
+                                  "donnez-le avec --pictures DOSSIER."),
+                looked.join(QStringLiteral(", "))};
     }
 
     if (!data.isEmpty()) {
         if (!holdsThreadTables(data))
-            out.problems << QStringLiteral(
-                                "Le dossier %1 n'a pas les tables de filets "
-                                "user/Filet_E.dat et user/Filet_I.dat.")
-                                .arg(data);
+            out.problems << Problem{QT_TRANSLATE_NOOP("demo",
+                                                      "Le dossier %1 n'a pas les tables de filets "
+                                                      "user/Filet_E.dat et user/Filet_I.dat."),
+                                    data};
         out.dirSld = withSlash(data);
     } else {
         QStringList looked;
@@ -96,24 +106,13 @@ DataFolders findDataFolders(const QString& appDir, const QString& pictures, cons
             break;
         }
         if (out.dirSld.isEmpty())
-            out.problems << QStringLiteral(
-                                "Tables de filets introuvables (cherché : %1) ; "
-                                "donnez leur dossier avec --data DOSSIER.")
-                                .arg(looked.join(QStringLiteral(", ")));
+            out.problems << Problem{
+                QT_TRANSLATE_NOOP("demo",
+                                  "Tables de filets introuvables (cherché : %1) ; "
+                                  "donnez leur dossier avec --data DOSSIER."),
+                looked.join(QStringLiteral(", "))};
     }
     return out;
-}
-
-bool installQtTranslations(QCoreApplication& app, const QLocale& locale) {
-    // "qt" loads the catalogues of every Qt module that has one (qtbase_fr.qm, ...).
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(locale, QStringLiteral("qt"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    return true;
 }
 
 }  // namespace demo

@@ -1,10 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
-
-class QCoreApplication;
-class QLocale;
 
 // Where the demo host finds what it shows, at run time: the sample picture folder and the
 // thread tables, next to the program as installed (<prefix>/bin/oru-demo reads
@@ -13,10 +11,20 @@ class QLocale;
 // line names the folders. No path of the machine that built the program is compiled in.
 namespace demo {
 
+// Something the demo did not find, said in words in the language the demo speaks when it is
+// shown (the window's banner follows a change of language).
+struct Problem {
+    const char* text = "";  // the sentence in French, %1 standing for the folder(s)
+    QString folder;
+    QString shown() const;
+};
+
 struct DataFolders {
-    QString pictures;      // picture folder (chbmp), ending with '/'; empty when none was found
-    QString dirSld;        // folder whose user/ sub-folder holds the thread tables (DirSld)
-    QStringList problems;  // what is missing, in words, for the window and the standard error
+    QString pictures;         // picture folder (chbmp), ending with '/'; empty when none was found
+    QString dirSld;           // folder whose user/ sub-folder holds the thread tables (DirSld)
+    QList<Problem> problems;  // what is missing, for the window and the standard error
+    // The problems in words, in the application's current language.
+    QStringList problemTexts() const;
 };
 
 // Looks for the folders from the folder of the program (`appDir`). A folder given by the user
@@ -27,10 +35,5 @@ DataFolders findDataFolders(const QString& appDir, const QString& pictures = {},
 // Whether a folder holds operation pictures (BMP or JPEG files, in it or in its bmp/ and jpeg/
 // sub-folders).
 bool holdsPictures(const QString& folder);
-
-// Loads Qt's own translations (the line edit's context menu, the message box's buttons) for
-// the language of `locale` from Qt's translations folder, for the life of `app`. False when
-// Qt has none for it there (on Debian, they come with the package qt6-translations-l10n).
-bool installQtTranslations(QCoreApplication& app, const QLocale& locale);
 
 }  // namespace demo

@@ -1,14 +1,18 @@
 #include "demowindow.hpp"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -26,6 +30,7 @@
 #include "oru/getters.hpp"
 #include "oru/qt/panelview.hpp"
 #include "oru/qt/toolpictures.hpp"
+#include "oru/qt/translations.hpp"
 
 namespace demo {
 namespace {
@@ -59,17 +64,51 @@ void addGetters(std::vector<Reading>& rows, const P* panel, const std::string& p
                         }});
 }
 
+// A text of the demo in the application's language.
+QString translated(const QString& french) {
+    const QByteArray source = french.toUtf8();
+    return QCoreApplication::translate("demo", source.constData());
+}
+
+// Each item of the window's choices keeps its French name (and the code shown before it), so
+// that a change of language names it again.
+constexpr int kSourceRole = Qt::UserRole + 1;
+constexpr int kPrefixRole = Qt::UserRole + 2;
+
+void addItem(QComboBox* c, std::string_view name, const QVariant& data,
+             const QString& prefix = {}) {
+    const QString french = qs(name);
+    c->addItem(prefix + translated(french), data);
+    c->setItemData(c->count() - 1, french, kSourceRole);
+    c->setItemData(c->count() - 1, prefix, kPrefixRole);
+}
+
+// Names the items of a choice again in the application's language. A code the user typed in an
+// editable choice, which is none of its items, stays as typed.
+void retranslateItems(QComboBox* c) {
+    const QSignalBlocker block(c);
+    const QString typed = c->currentText();
+    const bool own = c->isEditable() && c->findText(typed) < 0;
+    for (int i = 0; i < c->count(); ++i) {
+        const QVariant source = c->itemData(i, kSourceRole);
+        if (source.isValid())
+            c->setItemText(i,
+                           c->itemData(i, kPrefixRole).toString() + translated(source.toString()));
+    }
+    if (own) c->setEditText(typed);
+}
+
 QComboBox* comboOf(std::span<const Named> rows) {
     auto* c = new QComboBox;
     for (const Named& r : rows)
-        c->addItem(QStringLiteral("%1 — %2").arg(r.code).arg(qs(r.name)), int(r.code));
+        addItem(c, r.name, int(r.code), QStringLiteral("%1 — ").arg(r.code));
     return c;
 }
 
 QComboBox* comboOf(std::span<const Choice> rows, bool editable = false) {
     auto* c = new QComboBox;
     for (const Choice& r : rows)
-        c->addItem(qs(r.name), qs(r.code));
+        addItem(c, r.name, qs(r.code));
     c->setEditable(editable);
     if (editable) c->setInsertPolicy(QComboBox::NoInsert);
     return c;
@@ -78,8 +117,15 @@ QComboBox* comboOf(std::span<const Choice> rows, bool editable = false) {
 QComboBox* comboOf(std::initializer_list<std::pair<int, const char*>> rows) {
     auto* c = new QComboBox;
     for (const auto& [v, text] : rows)
-        c->addItem(QString::fromUtf8(text), v);
+        addItem(c, text, v);
     return c;
+}
+
+// A row of a form whose label is set (and set again) by the window.
+QLabel* addRow(QFormLayout* form, QWidget* field) {
+    auto* label = new QLabel;
+    form->addRow(label, field);
+    return label;
 }
 
 // The code chosen in an editable combo: the item's code, or the first word of the text typed.
@@ -111,7 +157,7 @@ void fill(QComboBox* c, std::span<const Named> rows, int current) {
     const QSignalBlocker block(c);
     c->clear();
     for (const Named& r : rows)
-        c->addItem(qs(r.name), int(r.code));
+        addItem(c, r.name, int(r.code));
     if (!rows.empty() && c->findData(current) < 0) c->addItem(QString::number(current), current);
     c->setEnabled(!rows.empty());
     c->setCurrentIndex(std::max(0, c->findData(current)));
@@ -138,7 +184,28 @@ DemoWindow::DemoWindow(DataFolders folders)
     arrosage_ = std::make_unique<oru::Arrosage>(host_);
     oru::qt::installMessageBoxes(host_, this);
 
-    setWindowTitle(QStringLiteral("ORU_Ctrl — démonstration"));
+    onLanguage([this] { setWindowTitle(tr("ORU_Ctrl — démonstration")); });
+
+    // The language menu names each language in its own words, so that either reader finds it.
+    QMenu* language = menuBar()->addMenu(QStringLiteral("Langue / Language"));
+    auto* languages = new QActionGroup(this);
+    french_ = language->addAction(QStringLiteral("Français"));
+    english_ = language->addAction(QStringLiteral("English"));
+    for (auto [action, lang] :
+         {std::pair{french_, Language::French}, std::pair{english_, Language::English}}) {
+        action->setCheckable(true);
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this, [lang] {
+            if (!setLanguage(lang))
+                std::fprintf(stderr,
+                             "oru-demo: Qt's French translations are missing (Debian package "
+                             "qt6-translations-l10n); Qt's own texts stay in English\n");
+        });
+    }
+    onLanguage([this] {
+        french_->setChecked(currentLanguage() == Language::French);
+        english_->setChecked(currentLanguage() == Language::English);
+    });
 
     tabs_ = new QTabWidget;
     auto page = [](QWidget* choices, oru::qt::PanelView* view) {
@@ -154,8 +221,8 @@ DemoWindow::DemoWindow(DataFolders folders)
     };
     millingView_ = new oru::qt::PanelView(*milling_);
     turningView_ = new oru::qt::PanelView(*turning_);
-    tabs_->addTab(page(buildMillingChoices(), millingView_), QStringLiteral("Fraisage"));
-    tabs_->addTab(page(buildTurningChoices(), turningView_), QStringLiteral("Tournage"));
+    tabs_->addTab(page(buildMillingChoices(), millingView_), QString());
+    tabs_->addTab(page(buildTurningChoices(), turningView_), QString());
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshValues(); });
     // After each user action on a panel (a keystroke, a click, also on the toggle embedded in
     // the milling panel), the host follows what the panel changed and reads everything back.
@@ -164,7 +231,11 @@ DemoWindow::DemoWindow(DataFolders folders)
 
     values_ = new QTreeWidget;
     values_->setColumnCount(2);
-    values_->setHeaderLabels({QStringLiteral("Lu par l'hôte"), QStringLiteral("Valeur")});
+    onLanguage([this] {
+        tabs_->setTabText(0, tr("Fraisage"));
+        tabs_->setTabText(1, tr("Tournage"));
+        values_->setHeaderLabels({tr("Lu par l'hôte"), tr("Valeur")});
+    });
     values_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     values_->setRootIsDecorated(false);
     values_->setAlternatingRowColors(true);
@@ -191,11 +262,12 @@ DemoWindow::DemoWindow(DataFolders folders)
         QStringLiteral("QLabel#banner { background: #fff4ce; color: #4d3800; "
                        "border: 1px solid #d9a400; padding: 6px; }"));
     if (!folders_.problems.isEmpty()) {
-        const QString text = folders_.problems.join(QLatin1Char('\n'));
-        banner_->setText(text + QStringLiteral("\nLes croquis et les tables de filets "
-                                               "manquants restent vides."));
+        onLanguage([this] {
+            banner_->setText(folders_.problemTexts().join(QLatin1Char('\n')) + QLatin1Char('\n') +
+                             tr("Les croquis et les tables de filets manquants restent vides."));
+        });
         std::fprintf(stderr, "oru-demo: %s\n",
-                     qPrintable(folders_.problems.join(QStringLiteral("\noru-demo: "))));
+                     qPrintable(folders_.problemTexts().join(QStringLiteral("\noru-demo: "))));
     }
     banner_->setVisible(!folders_.problems.isEmpty());
 
@@ -221,25 +293,38 @@ DemoWindow::~DemoWindow() {
 }
 
 QWidget* DemoWindow::buildMillingChoices() {
-    auto* box = new QGroupBox(QStringLiteral("Opération de fraisage"));
+    auto* box = new QGroupBox;
     auto* form = new QFormLayout(box);
     mOperation_ = comboOf(millingOperations());
-    mThrough_ = new QCheckBox(QStringLiteral("Débouchant"));
-    mAttr_ = comboOf(
-        {{0, "Standard"}, {3, "Variante A (taraudage, filetage)"}, {4, "Variante SP (lamage)"}});
-    mExt_ = comboOf({{0, "Non proposée"}, {1, "Proposée, inactive"}, {2, "Proposée, active"}});
+    mThrough_ = new QCheckBox;
+    mAttr_ = comboOf({{0, QT_TRANSLATE_NOOP("demo", "Standard")},
+                      {3, QT_TRANSLATE_NOOP("demo", "Variante A (taraudage, filetage)")},
+                      {4, QT_TRANSLATE_NOOP("demo", "Variante SP (lamage)")}});
+    mExt_ = comboOf({{0, QT_TRANSLATE_NOOP("demo", "Non proposée")},
+                     {1, QT_TRANSLATE_NOOP("demo", "Proposée, inactive")},
+                     {2, QT_TRANSLATE_NOOP("demo", "Proposée, active")}});
     mExt_->setCurrentIndex(1);
     mTool_ = comboOf(millingTools(), true);
     mSweep_ = comboOf({{1, "1"}, {2, "2"}, {3, "3"}});
-    mClosed_ = new QCheckBox(QStringLiteral("Profil fermé"));
+    mClosed_ = new QCheckBox;
     mClosed_->setChecked(true);
-    form->addRow(QStringLiteral("Type"), mOperation_);
+    QLabel* type = addRow(form, mOperation_);
     form->addRow(QString(), mThrough_);
-    form->addRow(QStringLiteral("Image"), mAttr_);
-    form->addRow(QStringLiteral("Extension au brut"), mExt_);
-    form->addRow(QStringLiteral("Outil"), mTool_);
-    form->addRow(QStringLiteral("Balayage"), mSweep_);
+    QLabel* image = addRow(form, mAttr_);
+    QLabel* extension = addRow(form, mExt_);
+    QLabel* tool = addRow(form, mTool_);
+    QLabel* sweep = addRow(form, mSweep_);
     form->addRow(QString(), mClosed_);
+    onLanguage([=, this] {
+        box->setTitle(tr("Opération de fraisage"));
+        type->setText(tr("Type"));
+        mThrough_->setText(tr("Débouchant"));
+        image->setText(tr("Image"));
+        extension->setText(tr("Extension au brut"));
+        tool->setText(tr("Outil"));
+        sweep->setText(tr("Balayage"));
+        mClosed_->setText(tr("Profil fermé"));
+    });
     connect(mOperation_, &QComboBox::activated, this, [this] { millingOperationChosen(); });
     connect(mExt_, &QComboBox::activated, this, [this] { millingExtensionChosen(); });
     for (QComboBox* c : {mAttr_, mSweep_})
@@ -256,7 +341,7 @@ QWidget* DemoWindow::buildMillingChoices() {
 }
 
 QWidget* DemoWindow::buildTurningChoices() {
-    auto* box = new QGroupBox(QStringLiteral("Opération de tournage"));
+    auto* box = new QGroupBox;
     auto* form = new QFormLayout(box);
     tOperation_ = comboOf(turningOperations());
     tProfile_ = comboOf(turningProfiles());
@@ -265,13 +350,23 @@ QWidget* DemoWindow::buildTurningChoices() {
     tThread_ = new QComboBox;
     tOption_ = new QComboBox;
     tVariant_ = new QComboBox;
-    form->addRow(QStringLiteral("Type"), tOperation_);
-    form->addRow(QStringLiteral("Profil"), tProfile_);
-    form->addRow(QStringLiteral("Outil"), tTool_);
-    form->addRow(QStringLiteral("Type de filet"), tThreadType_);
-    form->addRow(QStringLiteral("Filet"), tThread_);
-    form->addRow(QStringLiteral("Option (ti 7)"), tOption_);
-    form->addRow(QStringLiteral("Variante (ti 6)"), tVariant_);
+    QLabel* type = addRow(form, tOperation_);
+    QLabel* profile = addRow(form, tProfile_);
+    QLabel* tool = addRow(form, tTool_);
+    QLabel* threadType = addRow(form, tThreadType_);
+    QLabel* thread = addRow(form, tThread_);
+    QLabel* option = addRow(form, tOption_);
+    QLabel* variant = addRow(form, tVariant_);
+    onLanguage([=, this] {
+        box->setTitle(tr("Opération de tournage"));
+        type->setText(tr("Type"));
+        profile->setText(tr("Profil"));
+        tool->setText(tr("Outil"));
+        threadType->setText(tr("Type de filet"));
+        thread->setText(tr("Filet"));
+        option->setText(tr("Option (ti 7)"));
+        variant->setText(tr("Variante (ti 6)"));
+    });
     connect(tOperation_, &QComboBox::activated, this, [this] { turningOperationChosen(); });
     connect(tProfile_, &QComboBox::activated, this, [this] { turningProfileChosen(); });
     connect(tThreadType_, &QComboBox::activated, this, [this] { turningThreadTypeChosen(); });
@@ -286,7 +381,8 @@ QWidget* DemoWindow::buildTurningChoices() {
 }
 
 QWidget* DemoWindow::buildSelectors() {
-    auto* box = new QGroupBox(QStringLiteral("Sélecteurs"));
+    auto* box = new QGroupBox;
+    onLanguage([this, box] { box->setTitle(tr("Sélecteurs")); });
     auto* row = new QHBoxLayout(box);
     std::int16_t sens = oru::sensrot::kClockwise;
     sensRot_->SetSensRot(sens, oru::sensrot::kBothSpindleActive);
@@ -432,7 +528,7 @@ void DemoWindow::showTurningChoices() {
         const QSignalBlocker block(tProfile_);
         tProfile_->clear();
         for (const Choice& c : profilesOf(numop))
-            tProfile_->addItem(qs(c.name), qs(c.code));
+            addItem(tProfile_, c.name, qs(c.code));
         if (tProfile_->findData(QString::fromStdString(t_.profil)) < 0)
             tProfile_->addItem(QString::fromStdString(t_.profil),
                                QString::fromStdString(t_.profil));
@@ -589,22 +685,36 @@ void DemoWindow::refreshValues() {
     // The status line tells the last box the panels showed since the last refresh, that is in
     // answer to the last thing done; it clears when that raised none.
     if (!host_.messages().empty()) {
-        const oru::Message& m = host_.messages().back();
-        QString prompt = QString::fromStdString(m.prompt);
-        lastMessage_->setText(
-            QStringLiteral("Dernière boîte : %1 — %2")
-                .arg(QString::fromStdString(m.title), prompt.replace("\r\n", " — ")));
+        lastBoxTitle_ = host_.messages().back().title;
+        lastBoxPrompt_ = host_.messages().back().prompt;
         boxesSeen_ += int(host_.messages().size());
         host_.clearMessages();
     } else {
-        lastMessage_->clear();
+        lastBoxTitle_.clear();
+        lastBoxPrompt_.clear();
     }
+    showStatus();
+    fillValues();
+}
 
+void DemoWindow::showStatus() {
+    if (lastBoxTitle_.empty() && lastBoxPrompt_.empty()) {
+        lastMessage_->clear();
+        return;
+    }
+    // The box as the panels show it, in the application's language.
+    QString prompt = oru::qt::translatedText("Messages", lastBoxPrompt_);
+    lastMessage_->setText(tr("Dernière boîte : %1 — %2")
+                              .arg(oru::qt::translatedText("Messages", lastBoxTitle_),
+                                   prompt.replace(QStringLiteral("\r\n"), QStringLiteral(" — "))));
+}
+
+void DemoWindow::fillValues() {
     std::vector<Reading> rows;
     QString title;
     if (tabs_->currentIndex() == 0) {
         oru::OperFraisage* p = milling_.get();
-        title = QStringLiteral("Fraisage");
+        title = tr("Fraisage");
         rows = {
             {"Typoper", [p] { return shown(p->Typoper); }},
             {"ExtBrut", [p] { return shown(p->ExtBrut); }},
@@ -612,7 +722,7 @@ void DemoWindow::refreshValues() {
         addGetters(rows, p);
     } else {
         oru::OperTournage* p = turning_.get();
-        title = QStringLiteral("Tournage");
+        title = tr("Tournage");
         rows = {
             {"NumOp", [p] { return shown(p->NumOp); }},
         };
@@ -625,6 +735,7 @@ void DemoWindow::refreshValues() {
 
     // Reading is what a host does after the user's work; a getter that fails shows its error
     // box there. Here the box would come back after every keystroke, so the pane shows it inline.
+    // The values are the panels' own, the same in every language.
     host_.setMessageHandler(nullptr);
     auto fill = [&](QTreeWidgetItem* parent, const std::vector<Reading>& list) {
         for (const Reading& r : list) {
@@ -633,11 +744,14 @@ void DemoWindow::refreshValues() {
             try {
                 value = r.read();
             } catch (const oru::Error& e) {
-                value = QStringLiteral("erreur : %1").arg(QString::fromUtf8(e.what()));
+                value = tr("erreur : %1").arg(oru::qt::translatedText("Messages", e.what()));
             }
             if (host_.messages().size() > seen) {
-                QString prompt = QString::fromStdString(host_.messages().back().prompt);
-                value += QStringLiteral("  (boîte : %1)").arg(prompt.replace("\r\n", " — "));
+                QString prompt =
+                    oru::qt::translatedText("Messages", host_.messages().back().prompt);
+                value += QStringLiteral("  ") +
+                         tr("(boîte : %1)")
+                             .arg(prompt.replace(QStringLiteral("\r\n"), QStringLiteral(" — ")));
             }
             auto* item = new QTreeWidgetItem(parent, {QString::fromStdString(r.name), value});
             item->setToolTip(1, value);
@@ -646,11 +760,40 @@ void DemoWindow::refreshValues() {
     values_->setUpdatesEnabled(false);
     values_->clear();
     fill(section(title), rows);
-    fill(section(QStringLiteral("Sélecteurs")), selectors);
+    fill(section(tr("Sélecteurs")), selectors);
     values_->expandAll();
     values_->setUpdatesEnabled(true);
     host_.clearMessages();
     setShowMessageBoxes(showBoxes_);
+}
+
+// ---- language ---------------------------------------------------------------------------------
+
+QAction* DemoWindow::languageAction(Language language) const {
+    return language == Language::English ? english_ : french_;
+}
+
+void DemoWindow::onLanguage(std::function<void()> set) {
+    set();
+    retranslations_.push_back(std::move(set));
+}
+
+void DemoWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void DemoWindow::retranslate() {
+    // Only texts change: the operation, the choices and the user's values stay as they are (the
+    // panels retranslate their own texts).
+    for (const auto& set : retranslations_)
+        set();
+    for (QComboBox* c : {mOperation_, mAttr_, mExt_, mTool_, mSweep_, tOperation_, tProfile_,
+                         tTool_, tThreadType_, tOption_, tVariant_})
+        retranslateItems(c);
+    showStatus();
+    // A refresh on its way reads everything in the new language anyway.
+    if (!refreshPending_) fillValues();
 }
 
 }  // namespace demo

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "datafolders.hpp"
+#include "language.hpp"
 #include "oru/oru.hpp"
 #include "scenarios.hpp"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -27,8 +31,13 @@ namespace demo {
 // selectors. It behaves as a host application does: it keeps the values of the operation being
 // edited, reads back what the user changed before setting the same operation up again, follows
 // what the panel itself changes (a hole cycle button changes the operation, a thread picked in
-// the list changes the thread), and refreshes what it reads back after each user action.
+// the list changes the thread), and refreshes what it reads back after each user action. It
+// speaks the language the demo is set to (its Language menu switches), and follows a switch in
+// place: the operation and the user's values stay, the panels retranslate themselves.
 class DemoWindow : public QMainWindow {
+    // The window's texts are translated in the context "demo", as the examples' names are.
+    Q_DECLARE_TR_FUNCTIONS(demo)
+
 public:
     explicit DemoWindow(DataFolders folders);
     ~DemoWindow() override;
@@ -80,10 +89,19 @@ public:
     QString shownValue(const QString& name) const;
     QLabel* statusLine() const { return lastMessage_; }
     QLabel* banner() const { return banner_; }
+    QTabWidget* tabs() const { return tabs_; }
+    // The entries of the Language menu.
+    QAction* languageAction(Language language) const;
     int setUps() const { return setUps_; }
     int boxesShown() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Sets texts now, and again in the new language whenever the language changes.
+    void onLanguage(std::function<void()> set);
+    void retranslate();
     QWidget* buildMillingChoices();
     QWidget* buildTurningChoices();
     QWidget* buildSelectors();
@@ -110,6 +128,9 @@ private:
     void readBackMilling();
     void readBackTurning();
     void scheduleRefresh();
+    // The pane of values read back, read again (no message box of the panels is waiting).
+    void fillValues();
+    void showStatus();
     QTreeWidgetItem* section(const QString& title);
 
     DataFolders folders_;
@@ -132,6 +153,13 @@ private:
     QTreeWidget* values_ = nullptr;
     QLabel* lastMessage_ = nullptr;
     QLabel* banner_ = nullptr;
+    QAction* french_ = nullptr;
+    QAction* english_ = nullptr;
+    std::vector<std::function<void()>> retranslations_;
+    // The last box the panels showed, as the status line tells it (the panels' French; empty
+    // when the last user action raised none).
+    std::string lastBoxTitle_;
+    std::string lastBoxPrompt_;
     bool refreshPending_ = false;
     bool showBoxes_ = true;
     int setUps_ = 0;

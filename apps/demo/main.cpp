@@ -1,16 +1,18 @@
 // The demo host. With a display it opens the demo window; with --screenshot DIR it sets up a
 // fixed set of panels, writes each one as a PNG file into DIR and exits (works offscreen).
+// --lang fr|en chooses the language it starts in (French by default, as the panels speak).
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLocale>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <cstdio>
+#include <optional>
 
 #include "datafolders.hpp"
 #include "demowindow.hpp"
+#include "language.hpp"
 #include "screenshots.hpp"
 
 namespace {
@@ -38,13 +40,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("oru-demo"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // The demo speaks French, as the panels do: Qt's own texts (a box's context menu, a message
-    // box's button) too.
-    if (!demo::installQtTranslations(app, QLocale(QLocale::French, QLocale::France)))
-        std::fprintf(stderr,
-                     "oru-demo: Qt's French translations are missing "
-                     "(Debian package qt6-translations-l10n); Qt's own texts stay "
-                     "in English\n");
 
     QCommandLineParser args;
     args.setApplicationDescription(QStringLiteral("Démonstration des contrôles ORU_Ctrl"));
@@ -65,10 +60,28 @@ int main(int argc, char** argv) {
         QStringLiteral("DIR"));
     const QCommandLineOption where(QStringLiteral("print-folders"),
                                    QStringLiteral("Écrit les dossiers trouvés et quitte."));
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("Langue de la démonstration : fr (français, par défaut) ou en (anglais)."),
+        QStringLiteral("fr|en"), QStringLiteral("fr"));
     QCommandLineOption scaled(QStringLiteral("scaled-screenshots"));
     scaled.setFlags(QCommandLineOption::HiddenFromHelp);
-    args.addOptions({shots, pictures, data, where, scaled});
+    args.addOptions({shots, pictures, data, where, lang, scaled});
     args.process(app);
+
+    // The demo speaks French by default, as the panels do, down to Qt's own texts (a box's
+    // context menu, a message box's buttons); --lang en puts all of it in English.
+    const std::optional<demo::Language> language = demo::languageNamed(args.value(lang));
+    if (!language) {
+        std::fprintf(stderr, "oru-demo: --lang attend fr ou en, pas « %s »\n",
+                     qPrintable(args.value(lang)));
+        return 2;
+    }
+    if (!demo::setLanguage(*language))
+        std::fprintf(stderr,
+                     "oru-demo: Qt's French translations are missing "
+                     "(Debian package qt6-translations-l10n); Qt's own texts stay "
+                     "in English\n");
 
     const demo::DataFolders folders = demo::findDataFolders(QCoreApplication::applicationDirPath(),
                                                             args.value(pictures), args.value(data));
@@ -76,7 +89,7 @@ int main(int argc, char** argv) {
         QTextStream out(stdout);
         out << "pictures: " << folders.pictures << "\n"
             << "data: " << folders.dirSld << "\n";
-        for (const QString& p : folders.problems)
+        for (const QString& p : folders.problemTexts())
             out << "problem: " << p << "\n";
         return folders.problems.isEmpty() ? 0 : 1;
     }

@@ -1,5 +1,6 @@
 #include "scenarios.hpp"
 
+#include <QtGlobal>
 #include <array>
 #include <cmath>
 #include <fstream>
@@ -7,127 +8,129 @@
 namespace demo {
 namespace {
 
+// The names the window shows are the demo's texts (translated in the context "demo"); the codes
+// are the panels' and never change.
 // clang-format off
 constexpr Named kMilling[] = {
-    {10, "Déplacement le long d'un profil"},
-    {11, "Déplacement le long d'un profil, sans accostage"},
-    {12, "Surfaçage"},
-    {15, "Contournage"},
-    {16, "Contournage, côté extérieur ou intérieur"},
-    {20, "Poche, profondeur donnée par l'hôte"},
-    {21, "Poche sans passes d'ébauche"},
-    {22, "Poche, profondeur saisie"},
-    {23, "Poche ouverte"},
-    {25, "Poche le long d'un profil"},
-    {30, "Pointage"},
-    {31, "Pointage - chanfreinage"},
-    {40, "Perçage"},
-    {41, "Perçage - chambrage"},
-    {42, "Perçage avec brise-copeaux"},
-    {43, "Perçage avec débourrage"},
-    {44, "Perçage en plongée hélicoïdale + spirale"},
-    {45, "Perçage en vidage de poche circulaire"},
-    {51, "Chanfreinage en plongée"},
-    {55, "Chanfreinage en contournage"},
-    {60, "Alésage, retour rapide"},
-    {61, "Alésage, retour travail"},
-    {62, "Alésage, retour indexé"},
-    {64, "Alésage en interpolation hélicoïdale"},
-    {65, "Alésage en contournage"},
-    {70, "Lamage en plongée"},
-    {71, "Lamage en plongée avec chambrage"},
-    {72, "Lamage de bossage en plongée"},
-    {73, "Lamage de bossage avec chambrage"},
-    {74, "Lamage en plongée hélicoïdale + spirale"},
-    {75, "Lamage en vidage de poche circulaire"},
-    {80, "Taraudage"},
-    {84, "Filetage à la fraise, filet à gauche"},
-    {85, "Filetage à la fraise, filet à droite"},
+    {10, QT_TRANSLATE_NOOP("demo", "Déplacement le long d'un profil")},
+    {11, QT_TRANSLATE_NOOP("demo", "Déplacement le long d'un profil, sans accostage")},
+    {12, QT_TRANSLATE_NOOP("demo", "Surfaçage")},
+    {15, QT_TRANSLATE_NOOP("demo", "Contournage")},
+    {16, QT_TRANSLATE_NOOP("demo", "Contournage, côté extérieur ou intérieur")},
+    {20, QT_TRANSLATE_NOOP("demo", "Poche, profondeur donnée par l'hôte")},
+    {21, QT_TRANSLATE_NOOP("demo", "Poche sans passes d'ébauche")},
+    {22, QT_TRANSLATE_NOOP("demo", "Poche, profondeur saisie")},
+    {23, QT_TRANSLATE_NOOP("demo", "Poche ouverte")},
+    {25, QT_TRANSLATE_NOOP("demo", "Poche le long d'un profil")},
+    {30, QT_TRANSLATE_NOOP("demo", "Pointage")},
+    {31, QT_TRANSLATE_NOOP("demo", "Pointage - chanfreinage")},
+    {40, QT_TRANSLATE_NOOP("demo", "Perçage")},
+    {41, QT_TRANSLATE_NOOP("demo", "Perçage - chambrage")},
+    {42, QT_TRANSLATE_NOOP("demo", "Perçage avec brise-copeaux")},
+    {43, QT_TRANSLATE_NOOP("demo", "Perçage avec débourrage")},
+    {44, QT_TRANSLATE_NOOP("demo", "Perçage en plongée hélicoïdale + spirale")},
+    {45, QT_TRANSLATE_NOOP("demo", "Perçage en vidage de poche circulaire")},
+    {51, QT_TRANSLATE_NOOP("demo", "Chanfreinage en plongée")},
+    {55, QT_TRANSLATE_NOOP("demo", "Chanfreinage en contournage")},
+    {60, QT_TRANSLATE_NOOP("demo", "Alésage, retour rapide")},
+    {61, QT_TRANSLATE_NOOP("demo", "Alésage, retour travail")},
+    {62, QT_TRANSLATE_NOOP("demo", "Alésage, retour indexé")},
+    {64, QT_TRANSLATE_NOOP("demo", "Alésage en interpolation hélicoïdale")},
+    {65, QT_TRANSLATE_NOOP("demo", "Alésage en contournage")},
+    {70, QT_TRANSLATE_NOOP("demo", "Lamage en plongée")},
+    {71, QT_TRANSLATE_NOOP("demo", "Lamage en plongée avec chambrage")},
+    {72, QT_TRANSLATE_NOOP("demo", "Lamage de bossage en plongée")},
+    {73, QT_TRANSLATE_NOOP("demo", "Lamage de bossage avec chambrage")},
+    {74, QT_TRANSLATE_NOOP("demo", "Lamage en plongée hélicoïdale + spirale")},
+    {75, QT_TRANSLATE_NOOP("demo", "Lamage en vidage de poche circulaire")},
+    {80, QT_TRANSLATE_NOOP("demo", "Taraudage")},
+    {84, QT_TRANSLATE_NOOP("demo", "Filetage à la fraise, filet à gauche")},
+    {85, QT_TRANSLATE_NOOP("demo", "Filetage à la fraise, filet à droite")},
 };
 
 constexpr Named kTurning[] = {
-    {100, "Butée de barre"},
-    {101, "Chariotage"},
-    {102, "Dressage"},
-    {103, "Tronçonnage"},
-    {104, "Centrage"},
-    {105, "Pointage"},
-    {110, "Ébauche"},
-    {111, "Finition"},
-    {112, "Pochage en plongée"},
-    {113, "Pochage en plongée (variante)"},
-    {120, "Gorge"},
-    {121, "Gorge (D)"},
-    {122, "Gorge (D, variante)"},
-    {123, "Gorge par plongées (F)"},
-    {124, "Gorge par plongées (F, variante)"},
-    {130, "Filetage"},
-    {140, "Perçage"},
-    {141, "Perçage - chambrage"},
-    {142, "Perçage avec brise-copeaux"},
-    {143, "Perçage avec débourrage"},
-    {145, "Perçage, 2e série"},
-    {146, "Perçage - chambrage, 2e série"},
-    {147, "Perçage avec brise-copeaux, 2e série"},
-    {148, "Perçage avec débourrage, 2e série"},
-    {150, "Chanfreinage"},
-    {170, "Lamage"},
-    {180, "Taraudage"},
+    {100, QT_TRANSLATE_NOOP("demo", "Butée de barre")},
+    {101, QT_TRANSLATE_NOOP("demo", "Chariotage")},
+    {102, QT_TRANSLATE_NOOP("demo", "Dressage")},
+    {103, QT_TRANSLATE_NOOP("demo", "Tronçonnage")},
+    {104, QT_TRANSLATE_NOOP("demo", "Centrage")},
+    {105, QT_TRANSLATE_NOOP("demo", "Pointage")},
+    {110, QT_TRANSLATE_NOOP("demo", "Ébauche")},
+    {111, QT_TRANSLATE_NOOP("demo", "Finition")},
+    {112, QT_TRANSLATE_NOOP("demo", "Pochage en plongée")},
+    {113, QT_TRANSLATE_NOOP("demo", "Pochage en plongée (variante)")},
+    {120, QT_TRANSLATE_NOOP("demo", "Gorge")},
+    {121, QT_TRANSLATE_NOOP("demo", "Gorge (D)")},
+    {122, QT_TRANSLATE_NOOP("demo", "Gorge (D, variante)")},
+    {123, QT_TRANSLATE_NOOP("demo", "Gorge par plongées (F)")},
+    {124, QT_TRANSLATE_NOOP("demo", "Gorge par plongées (F, variante)")},
+    {130, QT_TRANSLATE_NOOP("demo", "Filetage")},
+    {140, QT_TRANSLATE_NOOP("demo", "Perçage")},
+    {141, QT_TRANSLATE_NOOP("demo", "Perçage - chambrage")},
+    {142, QT_TRANSLATE_NOOP("demo", "Perçage avec brise-copeaux")},
+    {143, QT_TRANSLATE_NOOP("demo", "Perçage avec débourrage")},
+    {145, QT_TRANSLATE_NOOP("demo", "Perçage, 2e série")},
+    {146, QT_TRANSLATE_NOOP("demo", "Perçage - chambrage, 2e série")},
+    {147, QT_TRANSLATE_NOOP("demo", "Perçage avec brise-copeaux, 2e série")},
+    {148, QT_TRANSLATE_NOOP("demo", "Perçage avec débourrage, 2e série")},
+    {150, QT_TRANSLATE_NOOP("demo", "Chanfreinage")},
+    {170, QT_TRANSLATE_NOOP("demo", "Lamage")},
+    {180, QT_TRANSLATE_NOOP("demo", "Taraudage")},
 };
 
 constexpr Choice kProfiles[] = {
-    {"E", "E - extérieur"},
-    {"I", "I - intérieur"},
-    {"B", "B - extérieur, côté opposé"},
-    {"F", "F - de face"},
+    {"E", QT_TRANSLATE_NOOP("demo", "E - extérieur")},
+    {"I", QT_TRANSLATE_NOOP("demo", "I - intérieur")},
+    {"B", QT_TRANSLATE_NOOP("demo", "B - extérieur, côté opposé")},
+    {"F", QT_TRANSLATE_NOOP("demo", "F - de face")},
 };
 
 constexpr Choice kThreadTypes[] = {
-    {"M", "M - ISO métrique"},
-    {"G", "G - gaz"},
-    {"T", "T - trapézoïdal"},
-    {"R", "R - rond"},
+    {"M", QT_TRANSLATE_NOOP("demo", "M - ISO métrique")},
+    {"G", QT_TRANSLATE_NOOP("demo", "G - gaz")},
+    {"T", QT_TRANSLATE_NOOP("demo", "T - trapézoïdal")},
+    {"R", QT_TRANSLATE_NOOP("demo", "R - rond")},
 };
 
 constexpr Choice kTurningTools[] = {
-    {"10_TECHA1", "10_TECHA1 - charioter ext."},
-    {"11_TECHA1", "11_TECHA1 - charioter ext. à gauche"},
-    {"12_TECOP1", "12_TECOP1 - copier ext."},
-    {"13_TECOP1", "13_TECOP1 - copier ext. à gauche"},
-    {"10_TETRP", "10_TETRP - lame à tronçonner (tronçonnage)"},
-    {"15_TIALE1", "15_TIALE1 - barre d'alésage"},
-    {"17_TICOP1", "17_TICOP1 - barre à copier"},
-    {"20_TEGOR3", "20_TEGOR3 - gorge ext."},
-    {"25_TIGOR3", "25_TIGOR3 - gorge int."},
-    {"26_TFGOR3", "26_TFGOR3 - gorge de face"},
-    {"30_TEFIL1", "30_TEFIL1 - fileter ext."},
-    {"31_TIFIL1", "31_TIFIL1 - fileter int."},
-    {"40_RFOR10", "40_RFOR10 - foret radial"},
-    {"41_RPOI10", "41_RPOI10 - foret à pointer radial"},
-    {"41_RCHA12", "41_RCHA12 - fraise à chanfreiner radiale"},
-    {"42_RTAR10", "42_RTAR10 - taraud radial"},
-    {"43_RFRA16", "43_RFRA16 - fraise radiale"},
-    {"44_AFOR10", "44_AFOR10 - foret axial"},
-    {"45_ACEN06", "45_ACEN06 - foret à centrer"},
-    {"46_APOI10", "46_APOI10 - foret à pointer"},
-    {"47_ATAR10", "47_ATAR10 - taraud axial"},
-    {"48_ALAM16", "48_ALAM16 - fraise à lamer"},
-    {"49_ACHA12", "49_ACHA12 - fraise à chanfreiner"},
-    {"55_BUTE", "55_BUTE - butée de barre"},
+    {"10_TECHA1", QT_TRANSLATE_NOOP("demo", "10_TECHA1 - charioter ext.")},
+    {"11_TECHA1", QT_TRANSLATE_NOOP("demo", "11_TECHA1 - charioter ext. à gauche")},
+    {"12_TECOP1", QT_TRANSLATE_NOOP("demo", "12_TECOP1 - copier ext.")},
+    {"13_TECOP1", QT_TRANSLATE_NOOP("demo", "13_TECOP1 - copier ext. à gauche")},
+    {"10_TETRP", QT_TRANSLATE_NOOP("demo", "10_TETRP - lame à tronçonner (tronçonnage)")},
+    {"15_TIALE1", QT_TRANSLATE_NOOP("demo", "15_TIALE1 - barre d'alésage")},
+    {"17_TICOP1", QT_TRANSLATE_NOOP("demo", "17_TICOP1 - barre à copier")},
+    {"20_TEGOR3", QT_TRANSLATE_NOOP("demo", "20_TEGOR3 - gorge ext.")},
+    {"25_TIGOR3", QT_TRANSLATE_NOOP("demo", "25_TIGOR3 - gorge int.")},
+    {"26_TFGOR3", QT_TRANSLATE_NOOP("demo", "26_TFGOR3 - gorge de face")},
+    {"30_TEFIL1", QT_TRANSLATE_NOOP("demo", "30_TEFIL1 - fileter ext.")},
+    {"31_TIFIL1", QT_TRANSLATE_NOOP("demo", "31_TIFIL1 - fileter int.")},
+    {"40_RFOR10", QT_TRANSLATE_NOOP("demo", "40_RFOR10 - foret radial")},
+    {"41_RPOI10", QT_TRANSLATE_NOOP("demo", "41_RPOI10 - foret à pointer radial")},
+    {"41_RCHA12", QT_TRANSLATE_NOOP("demo", "41_RCHA12 - fraise à chanfreiner radiale")},
+    {"42_RTAR10", QT_TRANSLATE_NOOP("demo", "42_RTAR10 - taraud radial")},
+    {"43_RFRA16", QT_TRANSLATE_NOOP("demo", "43_RFRA16 - fraise radiale")},
+    {"44_AFOR10", QT_TRANSLATE_NOOP("demo", "44_AFOR10 - foret axial")},
+    {"45_ACEN06", QT_TRANSLATE_NOOP("demo", "45_ACEN06 - foret à centrer")},
+    {"46_APOI10", QT_TRANSLATE_NOOP("demo", "46_APOI10 - foret à pointer")},
+    {"47_ATAR10", QT_TRANSLATE_NOOP("demo", "47_ATAR10 - taraud axial")},
+    {"48_ALAM16", QT_TRANSLATE_NOOP("demo", "48_ALAM16 - fraise à lamer")},
+    {"49_ACHA12", QT_TRANSLATE_NOOP("demo", "49_ACHA12 - fraise à chanfreiner")},
+    {"55_BUTE", QT_TRANSLATE_NOOP("demo", "55_BUTE - butée de barre")},
 };
 
 constexpr Choice kMillingTools[] = {
-    {"FR10", "FR10 - fraise 2 tailles"},
-    {"FR6", "FR6 - fraise 2 tailles"},
-    {"FT50", "FT50 - fraise à surfacer"},
-    {"FH8", "FH8 - fraise hémisphérique"},
-    {"PC10", "PC10 - foret à pointer"},
-    {"FO8", "FO8 - foret"},
-    {"CH10", "CH10 - fraise à chanfreiner"},
-    {"AL10", "AL10 - alésoir"},
-    {"LA14", "LA14 - fraise à lamer"},
-    {"TA10", "TA10 - taraud"},
-    {"FF10", "FF10 - fraise à fileter"},
+    {"FR10", QT_TRANSLATE_NOOP("demo", "FR10 - fraise 2 tailles")},
+    {"FR6", QT_TRANSLATE_NOOP("demo", "FR6 - fraise 2 tailles")},
+    {"FT50", QT_TRANSLATE_NOOP("demo", "FT50 - fraise à surfacer")},
+    {"FH8", QT_TRANSLATE_NOOP("demo", "FH8 - fraise hémisphérique")},
+    {"PC10", QT_TRANSLATE_NOOP("demo", "PC10 - foret à pointer")},
+    {"FO8", QT_TRANSLATE_NOOP("demo", "FO8 - foret")},
+    {"CH10", QT_TRANSLATE_NOOP("demo", "CH10 - fraise à chanfreiner")},
+    {"AL10", QT_TRANSLATE_NOOP("demo", "AL10 - alésoir")},
+    {"LA14", QT_TRANSLATE_NOOP("demo", "LA14 - fraise à lamer")},
+    {"TA10", QT_TRANSLATE_NOOP("demo", "TA10 - taraud")},
+    {"FF10", QT_TRANSLATE_NOOP("demo", "FF10 - fraise à fileter")},
 };
 
 // ---- what each turning operation is offered with ---------------------------------------------
@@ -135,14 +138,14 @@ constexpr Choice kMillingTools[] = {
 // The profiles of each operation, the usual one first: the sides for which the panel lays the
 // operation out. The hole operations work across the axis ("E", driven tools) or on the
 // spindle axis ("F").
-constexpr Choice kProfilesE[] = {{"E", "E - extérieur"}};
-constexpr Choice kProfilesEIB[] = {
-    {"E", "E - extérieur"}, {"I", "I - intérieur"}, {"B", "B - extérieur, côté opposé"}};
-constexpr Choice kProfilesEIF[] = {
-    {"E", "E - extérieur"}, {"I", "I - intérieur"}, {"F", "F - de face"}};
-constexpr Choice kProfilesEI[] = {{"E", "E - extérieur"}, {"I", "I - intérieur"}};
+constexpr Choice kProfilesE[] = {kProfiles[0]};
+constexpr Choice kProfilesEIB[] = {kProfiles[0], kProfiles[1], kProfiles[2]};
+constexpr Choice kProfilesEIF[] = {kProfiles[0], kProfiles[1], kProfiles[3]};
+constexpr Choice kProfilesEI[] = {kProfiles[0], kProfiles[1]};
 constexpr Choice kProfilesHole[] = {
-    {"E", "E - radial, à travers l'axe"}, {"F", "F - axial, sur l'axe de broche"}};
+    {"E", QT_TRANSLATE_NOOP("demo", "E - radial, à travers l'axe")},
+    {"F", QT_TRANSLATE_NOOP("demo", "F - axial, sur l'axe de broche")},
+};
 
 struct ProfileRow {
     std::int16_t from, to;
@@ -154,25 +157,53 @@ constexpr ProfileRow kProfileRows[] = {
     {130, 130, kProfilesEI},   {140, 149, kProfilesHole}, {150, 180, kProfilesHole},
 };
 
-constexpr Named kOptions101[] = {{0, "0 - diamètre et longueur"},
-                                 {1, "1 - surépaisseurs radiale et axiale"},
-                                 {2, "2 - surépaisseur radiale et dépassement"}};
-constexpr Named kOptions102[] = {{0, "0 - avec le diamètre du brut"},
-                                 {1, "1 - sens d'usinage au choix"},
-                                 {3, "3 - sans aller à l'axe"},
-                                 {4, "4 - jusqu'à l'axe"}};
+constexpr Named kOptions101[] = {
+    {0, QT_TRANSLATE_NOOP("demo", "0 - diamètre et longueur")},
+    {1, QT_TRANSLATE_NOOP("demo", "1 - surépaisseurs radiale et axiale")},
+    {2, QT_TRANSLATE_NOOP("demo", "2 - surépaisseur radiale et dépassement")},
+};
+constexpr Named kOptions102[] = {
+    {0, QT_TRANSLATE_NOOP("demo", "0 - avec le diamètre du brut")},
+    {1, QT_TRANSLATE_NOOP("demo", "1 - sens d'usinage au choix")},
+    {3, QT_TRANSLATE_NOOP("demo", "3 - sans aller à l'axe")},
+    {4, QT_TRANSLATE_NOOP("demo", "4 - jusqu'à l'axe")},
+};
 constexpr Named kOptions103[] = {
-    {0, "0 - avec le diamètre du brut"}, {2, "2 - sans aller à l'axe"}, {3, "3 - jusqu'à l'axe"}};
-constexpr Named kOptionsGroove[] = {{0, "0 - sans gorge"}, {1, "1 - avec gorge"}};
-constexpr Named kOptions130[] = {{0, "0 - cône de dégagement"}, {1, "1 - dépassement"}};
-constexpr Named kOptionsDrill[] = {{0, "0 - débouchant"}, {1, "1 - borgne"}};
+    {0, QT_TRANSLATE_NOOP("demo", "0 - avec le diamètre du brut")},
+    {2, QT_TRANSLATE_NOOP("demo", "2 - sans aller à l'axe")},
+    {3, QT_TRANSLATE_NOOP("demo", "3 - jusqu'à l'axe")},
+};
+constexpr Named kOptionsGroove[] = {
+    {0, QT_TRANSLATE_NOOP("demo", "0 - sans gorge")},
+    {1, QT_TRANSLATE_NOOP("demo", "1 - avec gorge")},
+};
+constexpr Named kOptions130[] = {
+    {0, QT_TRANSLATE_NOOP("demo", "0 - cône de dégagement")},
+    {1, QT_TRANSLATE_NOOP("demo", "1 - dépassement")},
+};
+constexpr Named kOptionsDrill[] = {
+    {0, QT_TRANSLATE_NOOP("demo", "0 - débouchant")},
+    {1, QT_TRANSLATE_NOOP("demo", "1 - borgne")},
+};
 constexpr Named kOptions180[] = {
-    {0, "0 - borgne, longueur non taraudée"}, {1, "1 - débouchant"}, {2, "2 - borgne"}};
+    {0, QT_TRANSLATE_NOOP("demo", "0 - borgne, longueur non taraudée")},
+    {1, QT_TRANSLATE_NOOP("demo", "1 - débouchant")},
+    {2, QT_TRANSLATE_NOOP("demo", "2 - borgne")},
+};
 
-constexpr Named kVariantsGroove[] = {{0, "0 - gorge G0"}, {1, "1 - gorge G1"}};
-constexpr Named kVariantsPlunge[] = {{0, "0 - plongée droite"},
-                                     {1, "1 - au plus près du profil"}};
-constexpr Named kVariantsStarts[] = {{1, "1 filet"}, {2, "2 filets"}, {3, "3 filets"}};
+constexpr Named kVariantsGroove[] = {
+    {0, QT_TRANSLATE_NOOP("demo", "0 - gorge G0")},
+    {1, QT_TRANSLATE_NOOP("demo", "1 - gorge G1")},
+};
+constexpr Named kVariantsPlunge[] = {
+    {0, QT_TRANSLATE_NOOP("demo", "0 - plongée droite")},
+    {1, QT_TRANSLATE_NOOP("demo", "1 - au plus près du profil")},
+};
+constexpr Named kVariantsStarts[] = {
+    {1, QT_TRANSLATE_NOOP("demo", "1 filet")},
+    {2, QT_TRANSLATE_NOOP("demo", "2 filets")},
+    {3, QT_TRANSLATE_NOOP("demo", "3 filets")},
+};
 
 struct ChoiceRow {
     std::int16_t from, to;

@@ -15,6 +15,8 @@
 // operation up again, and proposes the usual tool of each operation.
 namespace demo {
 
+// The names are texts of the demo, in French: the window shows them through Qt's translations
+// (context "demo"). The codes are the panels' own.
 struct Named {
     std::int16_t code;
     std::string_view name;

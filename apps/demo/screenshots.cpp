@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "demowindow.hpp"
+#include "language.hpp"
 #include "oru/qt/panelview.hpp"
 
 namespace demo {
@@ -90,6 +91,23 @@ QPalette darkPalette() {
     return p;
 }
 
+// The threading panel, its details page and the pocket in the language the demo speaks, the
+// names ending with `suffix`.
+bool languageShots(DemoWindow& window, const QDir& dir, const QString& suffix, QTextStream& out) {
+    bool ok = true;
+    window.showTab(1);
+    window.setUpTurning(turningShot(window, oru::turning::kThreading, "E"));
+    ok &= save(window.turningView(), dir, QStringLiteral("tournage-130-filetage") + suffix, out);
+    window.turning().widget("bFiletage").click();
+    ok &= save(window.turningView(), dir, QStringLiteral("tournage-130-details-filetage") + suffix,
+               out);
+    window.turning().widget("bFiletage").click();
+    window.showTab(0);
+    window.chooseMilling(oru::milling::kPocket);
+    ok &= save(window.millingView(), dir, QStringLiteral("fraisage-20-poche") + suffix, out);
+    return ok;
+}
+
 }  // namespace
 
 int writeScreenshots(DemoWindow& window, const QString& target) {
@@ -97,6 +115,10 @@ int writeScreenshots(DemoWindow& window, const QString& target) {
     if (!prepare(window, target, dir)) return 1;
     QTextStream out(stdout);
     bool ok = true;
+    // The documented pictures are French whatever language the demo started in; the English
+    // variants come at the end.
+    const Language started = currentLanguage();
+    (void)setLanguage(Language::French);
 
     struct TurningShot {
         const char* name;
@@ -160,6 +182,13 @@ int writeScreenshots(DemoWindow& window, const QString& target) {
     QApplication::setPalette(darkPalette());
     ok &= variantShots(window, dir, QStringLiteral("-dark"), QString(), out);
     QApplication::setPalette(light);
+
+    // In English: the panels and the demo switch in place, as the Language menu does.
+    (void)setLanguage(Language::English);
+    QApplication::processEvents();
+    ok &= languageShots(window, dir, QStringLiteral("-en"), out);
+    (void)setLanguage(started);
+    QApplication::processEvents();
     out.flush();
     return ok ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // The demo host as a host application: its choices follow what the panels change, it keeps the
 // user's values across a new set-up of the same operation, takes a tool code once typed, reads
 // everything back after each user action, finds its data where it runs from and says what is
-// missing, speaks French down to Qt's own texts, and writes its dark and 2x screenshots.
+// missing, speaks French down to Qt's own texts, and writes its dark, 2x and English screenshots.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -235,7 +235,7 @@ TEST(DemoData, IsFoundBesideTheProgramInstalledOrBuilt) {
     touch(share + "/user/Filet_I.dat");
     QDir().mkpath(bin);
     demo::DataFolders f = demo::findDataFolders(bin);
-    EXPECT_TRUE(f.problems.isEmpty()) << f.problems.join('\n').toStdString();
+    EXPECT_TRUE(f.problems.isEmpty()) << f.problemTexts().join('\n').toStdString();
     EXPECT_EQ(f.pictures, share + "/pictures/");
     EXPECT_EQ(f.dirSld, share + "/");
     // Built: <build>/apps/oru-demo, <build>/data/{pictures,user}; milling pictures in jpeg/.
@@ -244,7 +244,7 @@ TEST(DemoData, IsFoundBesideTheProgramInstalledOrBuilt) {
     touch(r + "/build/data/user/Filet_I.dat");
     QDir().mkpath(r + "/build/apps");
     f = demo::findDataFolders(r + "/build/apps");
-    EXPECT_TRUE(f.problems.isEmpty()) << f.problems.join('\n').toStdString();
+    EXPECT_TRUE(f.problems.isEmpty()) << f.problemTexts().join('\n').toStdString();
     EXPECT_EQ(f.pictures, r + "/build/data/pictures/");
     EXPECT_EQ(f.dirSld, r + "/build/data/");
     // Folders given on the command line win.
@@ -260,8 +260,8 @@ TEST(DemoData, AMissingOrEmptyPictureFolderIsSaidInTheWindow) {
     QDir().mkpath(root.path() + "/bin");
     demo::DataFolders none = demo::findDataFolders(root.path() + "/bin");
     ASSERT_EQ(none.problems.size(), 2);
-    EXPECT_TRUE(none.problems[0].contains(QStringLiteral("Dossier d'images introuvable")));
-    EXPECT_TRUE(none.problems[1].contains(QStringLiteral("Tables de filets introuvables")));
+    EXPECT_TRUE(none.problemTexts()[0].contains(QStringLiteral("Dossier d'images introuvable")));
+    EXPECT_TRUE(none.problemTexts()[1].contains(QStringLiteral("Tables de filets introuvables")));
     {
         demo::DemoWindow w(none);
         w.setShowMessageBoxes(false);
@@ -273,9 +273,9 @@ TEST(DemoData, AMissingOrEmptyPictureFolderIsSaidInTheWindow) {
     QDir().mkpath(root.path() + "/data/pictures/bmp");
     demo::DataFolders empty = demo::findDataFolders(root.path() + "/bin");
     ASSERT_FALSE(empty.problems.isEmpty());
-    EXPECT_TRUE(empty.problems[0].contains(QStringLiteral("ne contient aucune image")));
+    EXPECT_TRUE(empty.problemTexts()[0].contains(QStringLiteral("ne contient aucune image")));
     EXPECT_TRUE(demo::findDataFolders(root.path() + "/bin", root.path() + "/nowhere")
-                    .problems[0]
+                    .problemTexts()[0]
                     .contains(QStringLiteral("n'existe pas")));
     // With its data, the window says nothing.
     auto w = demotest::makeWindow();
@@ -301,7 +301,7 @@ double meanLightness(const QImage& image) {
     return n ? sum / n : 0;
 }
 
-TEST(DemoScreenshots, DarkAndTwiceScaledVariantsOfTwoPanels) {
+TEST(DemoScreenshots, DarkTwiceScaledAndEnglishVariants) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     QProcess demo;
@@ -329,6 +329,15 @@ TEST(DemoScreenshots, DarkAndTwiceScaledVariantsOfTwoPanels) {
             for (int x = 0; x < twice.width(); x += 2)
                 differ += up.pixel(x, y) != twice.pixel(x, y);
         EXPECT_GT(differ, twice.width() * twice.height() / 4 / 50) << name;
+    }
+    // The English variants: the same panels, other texts.
+    for (const char* name :
+         {"tournage-130-filetage", "tournage-130-details-filetage", "fraisage-20-poche"}) {
+        const QImage french(out.filePath(QString::fromLatin1(name) + ".png"));
+        const QImage english(out.filePath(QString::fromLatin1(name) + "-en.png"));
+        ASSERT_FALSE(french.isNull() || english.isNull()) << name;
+        EXPECT_EQ(english.size(), french.size()) << name;
+        EXPECT_NE(english, french) << name;
     }
 }
 
