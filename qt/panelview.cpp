@@ -612,6 +612,21 @@ QRect PanelView::Impl::geometryOf(const Widget& w) const {
             }
             if (fm.height() > r.height()) r.setHeight(fm.height());
             keepWithin(r, bounds);
+            // Nor does it grow under a neighbour it was clear of: a box, a button, another
+            // label (by its design place); it then takes a smaller font (fitFont).
+            const QRect design(px(w.left()), px(w.top()), px(w.width()), px(w.height()));
+            for (const auto& up : panel.widgets()) {
+                const Widget& o = *up;
+                if (&o == &w || o.container() != frame || !o.visible()) continue;
+                const bool windowed = drawnAbove(o.kind());
+                if (!windowed && !(o.kind() == WidgetKind::Label && !o.caption().empty())) continue;
+                const QRect other(px(o.left()), px(o.top()), px(o.width()), px(o.height()));
+                if (other.intersects(design) || !other.intersects(r)) continue;
+                if (other.center().x() >= design.center().x())
+                    r.setRight(std::max(design.right(), other.left() - 2));
+                else
+                    r.setLeft(std::min(design.left(), other.right() + 2));
+            }
             return r;
         }
         case WidgetKind::CommandButton: {

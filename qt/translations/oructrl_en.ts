@@ -278,7 +278,7 @@
         <name>OperFraisage</name>
         <message>
             <source>ALESER</source>
-            <translation>BORING</translation>
+            <translation>BORE</translation>
         </message>
         <message>
             <source>Accostage Arc Tangent</source>
@@ -394,7 +394,7 @@
         </message>
         <message>
             <source>CHANFREINER</source>
-            <translation>CHAMFERING</translation>
+            <translation>CHAMFER</translation>
         </message>
         <message>
             <source>Chanfreiner en contournage</source>
@@ -470,7 +470,7 @@
         </message>
         <message>
             <source>LAMER</source>
-            <translation>COUNTERBORING</translation>
+            <translation>COUNTERBORE</translation>
         </message>
         <message>
             <source>Lamer en plongée</source>
@@ -502,11 +502,11 @@
         </message>
         <message>
             <source>PERCER</source>
-            <translation>DRILLING</translation>
+            <translation>DRILL</translation>
         </message>
         <message>
             <source>POINTER</source>
-            <translation>SPOT DRILLING</translation>
+            <translation>SPOT DRILL</translation>
         </message>
         <message>
             <source>Percer</source>
@@ -578,7 +578,7 @@
         </message>
         <message>
             <source>TARAUDER</source>
-            <translation>TAPPING</translation>
+            <translation>TAP</translation>
         </message>
         <message>
             <source>Tarauder</source>
@@ -952,7 +952,7 @@
         </message>
         <message>
             <source>Trigo</source>
-            <translation>Counter-clockwise</translation>
+            <translation>CCW</translation>
         </message>
     </context>
 </TS>

@@ -181,6 +181,18 @@ TEST_F(Typing, AnOverflowShowsItsBoxOnceTheKeystrokeIsDone) {
     host.setMessageHandler(nullptr);
 }
 
+// Where a label's text is drawn, in the view, by its alignment.
+QRect textRect(const Widget& w, const QWidget& v, const QWidget* view) {
+    const auto* label = qobject_cast<const QLabel*>(&v);
+    const int width =
+        label ? std::min(v.width(), v.fontMetrics().horizontalAdvance(label->text())) : v.width();
+    QRect r(v.mapTo(view, QPoint(0, 0)),
+            QSize(width, std::min(v.height(), v.fontMetrics().height())));
+    if (w.alignment() == kRightJustify) r.moveLeft(r.left() + v.width() - width);
+    if (w.alignment() == kCentred) r.moveLeft(r.left() + (v.width() - width) / 2);
+    return r;
+}
+
 // Every visible label and captioned button of every operation of both panels shows its whole
 // text, in French and in English (at the scale the test runs at: 1x, 1.5x and 2x).
 TEST_F(Typing, EveryLabelAndCaptionFitsItsWidget) {
@@ -210,6 +222,31 @@ TEST_F(Typing, EveryLabelAndCaptionFitsItsWidget) {
             // Inside the panel: nothing cut at its edges.
             const QRect at(v->mapTo(&view, QPoint(0, 0)), v->size());
             EXPECT_TRUE(view.rect().contains(at)) << scenario << ": " << w.fullName();
+            // Nothing of a label's text under a box, a button or another label it was clear of
+            // at its design place.
+            if (w.kind() != WidgetKind::Label) continue;
+            const QRect shownText = textRect(w, *v, &view);
+            const QRect design(w.left() / 15, w.top() / 15, w.width() / 15, w.height() / 15);
+            for (const auto& other : view.panel().widgets()) {
+                const QWidget* o = view.viewOf(*other);
+                if (other.get() == &w || !o || !o->isVisibleTo(&view) ||
+                    other->container() != w.container())
+                    continue;
+                const QRect otherDesign(other->left() / 15, other->top() / 15, other->width() / 15,
+                                        other->height() / 15);
+                if (otherDesign.intersects(design)) continue;
+                QRect covers;
+                if (other->kind() == WidgetKind::Label)
+                    covers = textRect(*other, *o, &view);
+                else if (other->kind() == WidgetKind::TextBox ||
+                         other->kind() == WidgetKind::ComboBox ||
+                         other->kind() == WidgetKind::ListBox ||
+                         other->kind() == WidgetKind::CommandButton)
+                    covers = QRect(o->mapTo(&view, QPoint(0, 0)), o->size());
+                EXPECT_FALSE(covers.intersects(shownText))
+                    << scenario << ": " << w.fullName() << " \"" << text.toStdString()
+                    << "\" runs into " << other->fullName();
+            }
         }
     };
     for (const bool english : {false, true}) {
