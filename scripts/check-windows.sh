@@ -23,7 +23,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 echo "== windows: tests under Wine =="
+# One Wine server for the whole run. Left to itself the server quits when its last program
+# ends, and a test starting in that instant finds it gone ("recvmsg: Connection reset by peer");
+# a persistent server removes that race, and it is stopped on every way out of this script.
+# Wine's background services are started here, with their output going nowhere: started by a
+# test, they would keep that test's output pipe open for as long as the server lives.
+"$wineserver" -p
+trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
+"$wine" wineboot </dev/null >/dev/null 2>&1
 status=0
 ctest --preset windows -j "$jobs" || status=$?
-"$wineserver" -w  # the Wine server ends with the last program: nothing is left running
 exit "$status"
