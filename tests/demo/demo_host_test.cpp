@@ -187,32 +187,6 @@ TEST(DemoToolCode, IsTakenOnEnterNotAtEachKeystroke) {
     EXPECT_TRUE(w->statusLine()->text().contains(QStringLiteral("Initialisation image outil")));
 }
 
-TEST(DemoReadBack, FollowsEveryUserActionAndTheStatusLineClears) {
-    auto w = demotest::makeWindow();
-    w->showTab(0);
-    ASSERT_TRUE(choose(w->millingOperationBox(), 15));  // contouring shows the toggle
-    ASSERT_EQ(w->shownValue(QStringLiteral("GetAval")), QStringLiteral("1"));
-    // A pass depth that overflows: the panel's box, told in the status line.
-    box(w->millingView(), "tbVal(2)")->setText(QStringLiteral("1e400"));
-    settle();
-    EXPECT_TRUE(w->statusLine()->text().startsWith(QStringLiteral("Dernière boîte")));
-    box(w->millingView(), "tbVal(2)")->setText(QStringLiteral("3"));
-    settle();
-    EXPECT_TRUE(w->statusLine()->text().isEmpty());
-    // The toggle embedded in the milling panel.
-    click(w->millingView(), "Bavalant");
-    EXPECT_EQ(w->milling().GetAval(), 0);
-    EXPECT_EQ(w->shownValue(QStringLiteral("GetAval")), QStringLiteral("0"));
-    // The selectors under the pane.
-    const QString before = w->shownValue(QStringLiteral("Arrosage.GetArrosage"));
-    for (oru::qt::PanelView* v : w->selectorViews())
-        if (auto* b = v->findChild<QAbstractButton*>()) b->click();
-    settle();
-    EXPECT_NE(w->shownValue(QStringLiteral("Arrosage.GetArrosage")), before);
-    EXPECT_EQ(w->shownValue(QStringLiteral("Avalant.GetAvalant")),
-              QString::number(w->avalant().GetAvalant()));
-}
-
 // ---- data folders -----------------------------------------------------------------------------
 
 void touch(const QString& path) {
@@ -280,14 +254,6 @@ TEST(DemoData, AMissingOrEmptyPictureFolderIsSaidInTheWindow) {
     // With its data, the window says nothing.
     auto w = demotest::makeWindow();
     EXPECT_FALSE(w->banner()->isVisible());
-}
-
-TEST(DemoLanguage, QtsOwnTextsAreFrench) {
-    ASSERT_TRUE(demo::installQtTranslations(*QCoreApplication::instance(),
-                                            QLocale(QLocale::French, QLocale::France)))
-        << "Qt's French translations are missing (package qt6-translations-l10n)";
-    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("Cop&ier"));
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
 }
 
 // ---- screenshots ------------------------------------------------------------------------------

@@ -1,6 +1,6 @@
-// The milling operation panel on a real picture folder, set up the way a host does: set-up by
-// operation type, the roughing passes and their warnings, the getters, the hole cycles, the
-// engagement frame and facing sweep, the approach and retract buttons, and the error boxes.
+// The milling operation panel on a real picture folder, set up the way a host does: the roughing
+// passes and their warnings, hidden fields read back, odd properties, failures of a hole click
+// and the retract distance. Each type's layout and buttons are pinned by the golden sessions.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -26,7 +26,6 @@ protected:
         panel.chbmp = dir.folder();
     }
     Widget& w(std::string_view name, int index = -1) { return panel.widget(name, index); }
-    std::string icon(std::string_view name, int i = -1) { return w(name, i).picture().name(); }
     char yn(std::string_view name, int index = -1) { return w(name, index).visible() ? 'Y' : 'n'; }
     void setUp(std::int16_t typoper, bool through, const std::vector<double>& tabval = kTypical,
                std::int16_t attrImage = 0) {
@@ -55,14 +54,6 @@ protected:
             m += yn("tbVal", i);
         return m + yn("tDiamTrou");
     }
-    // Visibility of the engagement, retract and overlap distance boxes.
-    std::string boxes() { return {yn("tbGardeAcc"), yn("tbGardeDeg"), yn("tbRecouvre")}; }
-    // Writes the JPEG picture `stem` into the picture folder; returns the path the panel forms.
-    std::string jpeg(std::string_view stem) {
-        dir.writeJpeg("jpeg/" + std::string(stem) + ".jpg");
-        return dir.folder() + "jpeg\\" + std::string(stem) + ".jpg";
-    }
-
     Host host;
     TempDir dir;
     OperFraisage panel{host};
@@ -82,65 +73,6 @@ TEST_F(OperFraisageTest, TypicalBlindPocketReadsBackAndHiddenFieldsReadZero) {
     EXPECT_EQ(LastMessage(host).prompt, "Retour de valeur 1");
     w("tbVal", 0).setText("-1e999");
     EXPECT_THROW(panel.GetZsecu(), Error);  // no trap of its own: reaches the host
-}
-
-TEST_F(OperFraisageTest, FieldMasksAndPicturesFollowTheType) {
-    // Type, through, AttrImage, visible fields, picture.
-    using Case = std::tuple<std::int16_t, bool, std::int16_t, std::string_view, std::string_view>;
-    // clang-format off
-    const Case cases[] = {
-        {20, false, 0, "YYYYYYnnn", "POCHE_E_B"},    {20, true,  0, "YYYnnYnYn", "POCHE_E_D"},
-        {30, false, 0, "YYnnnnYnn", "POINTER_B"},    {42, true,  0, "YYYnnnnYY", "PERCER_D_D"},
-        {64, false, 0, "YYYnYYnnY", "ALESER_H_B"},   {70, false, 4, "YYnnnnnnY", "LAMERSP_P"},
-        {80, false, 3, "YYnnnnnnY", "TARAUDER_A_B"}, {80, false, 0, "YYnnYnnnY", "TARAUDER_B"},
-        {51, false, 0, "YYnnnnYnn", "CHANFREINER_B"},
-    };
-    // clang-format on
-    for (const auto& [typoper, through, attrImage, fields, stem] : cases) {
-        SCOPED_TRACE(testing::Message() << typoper << (through ? " through" : " blind"));
-        const std::string picture = jpeg(stem);
-        setUp(typoper, through, kTypical, attrImage);
-        EXPECT_EQ(mask(), fields);
-        EXPECT_EQ(icon("pPasses"), picture);
-    }
-    // Chamfering, the last case, has no depth of its own, yet the depth still reads back.
-    EXPECT_FALSE(w("tbVal", 8).visible());
-    EXPECT_EQ(panel.GetProfondeur(), 10);
-    EXPECT_TRUE(host.messages().empty());
-}
-
-TEST_F(OperFraisageTest, TooltipsPersistUntilAnotherTypeSetsThem) {
-    panel.sZmaxi = "25";  // appended to the safety Z tooltip by the next set-up only
-    setUp(51, false);
-    panel.sZmaxi = "30";
-    setUp(40, false);
-    EXPECT_EQ(w("tbVal", 6).toolTip(), "Diamètre de chanfrein");
-    setUp(80, false, kTypical, 3);  // the hole rule leaves AttrImage 3 its thread length
-    EXPECT_EQ(w("tProf").toolTip(), "Longueur du taraudage");
-    setUp(45, false);  // the hole rule overrides the pocket depth tooltip
-    EXPECT_EQ(w("tProf").toolTip(), "Profondeur du trou");
-    EXPECT_EQ(w("tbVal", 0).toolTip(), "Z de sécurité > 25 > 30");
-}
-
-TEST_F(OperFraisageTest, StockExtensionToggleSwapsTheDepthAndRecomputes) {
-    panel.ExtBrut = 1;
-    setUp(20, false);
-    EXPECT_EQ(icon("bExtBrut"), "EXTBRUT_PROFIL_OFF");
-    w("bExtBrut").click();
-    EXPECT_EQ(panel.ExtBrut, 2);
-    EXPECT_EQ(icon("bExtBrut"), "EXTBRUT_PROFIL_ON");
-    EXPECT_EQ(w("tNbPasses").caption(), " 5*2.860");  // 15 - 0.2 - 0.5 in five passes
-    w("bExtBrut").click();
-    EXPECT_EQ(w("tNbPasses").caption(), " 4*2.325");  // back to the host depth, 10
-
-    panel.ExtBrut = 7;  // any other value means "on"
-    setUp(12, false);
-    EXPECT_EQ(icon("bExtBrut"), "EXTBRUT_SURF_ON");
-    w("bExtBrut").click();  // facing has no host depth: switching off empties the depth
-    EXPECT_EQ(panel.GetProfondeur(), 0);
-    setUp(30, false);
-    EXPECT_FALSE(w("bExtBrut").visible());
-    EXPECT_TRUE(host.messages().empty());
 }
 
 TEST_F(OperFraisageTest, BlindPassCountIgnoresRemaindersBelowAHundredthOfAPass) {
@@ -228,25 +160,6 @@ TEST_F(OperFraisageTest, OddPropertiesNeverCrash) {
         EXPECT_EQ(m.style, kStyleCritical);
 }
 
-TEST_F(OperFraisageTest, DrillingFamilyOffersSixCyclesAndAClickSetsTheNewOneUp) {
-    setUp(42, false);
-    EXPECT_EQ(w("bTrou", 3).toolTip(), "Percer avec Débourrage");
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(icon("bTrou", i), "TROU_4" + std::to_string(i) + (i == 2 ? "_ON" : "_OFF"));
-    w("bTrou", 5).click();
-    EXPECT_EQ(panel.Typoper, 45);
-    EXPECT_EQ(mask(), "YYYYYYnnY");
-
-    setUp(72, false);  // boss counterboring: two cycles only
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(w("bTrou", i).enabled(), i == 2 || i == 3) << i;
-    EXPECT_TRUE(icon("bTrou", 0).empty());
-
-    setUp(32, false);                // spotting has no cycle 2: nothing is selected nor set up
-    EXPECT_EQ(mask(), "YYnnnnnnY");  // the fields of the boss counterboring, as they were
-    EXPECT_TRUE(host.messages().empty());
-}
-
 TEST_F(OperFraisageTest, FailuresOfTheClickCarryTheirProgressNumber) {
     setUp(95, false);  // family 9: chamfering layout, but no icons
     EXPECT_EQ(LastMessage(host).title, "ERREUR ORUCtrl");
@@ -260,61 +173,6 @@ TEST_F(OperFraisageTest, FailuresOfTheClickCarryTheirProgressNumber) {
     EXPECT_EQ(panel.Typoper, 20);
 }
 
-TEST_F(OperFraisageTest, CyclesDecideTheClimbToggleAndTheEngagementFrame) {
-    EXPECT_EQ(engage(40, 2, false), -1);  // fills the list; the frame is hidden
-    // Type, climb toggle shown, engagement frame shown with its first entry selected. Milling
-    // types follow the set-up rule and leave the frame alone; hole types follow their cycle.
-    // clang-format off
-    const std::tuple<std::int16_t, bool, bool> cases[] = {
-        {15, true,  false}, {20, false, false}, {43, false, false}, {44, true,  false},
-        {51, false, false}, {55, true,  true},  {64, true,  true},  {65, true,  true},
-        {80, false, false}, {84, false, true},  {85, false, true},
-    };
-    // clang-format on
-    for (const auto& [typoper, climb, frame] : cases) {
-        SCOPED_TRACE(typoper);
-        setUp(typoper, false);
-        EXPECT_EQ(w("Avalant1").visible(), climb);
-        EXPECT_EQ(w("pAccoste").visible(), frame);
-        EXPECT_EQ(panel.GetAccostage(), frame ? 0 : -1);
-    }
-    EXPECT_TRUE(host.messages().empty());
-    EXPECT_EQ(w("Avalant1").hosted(), &panel.Avalant1());
-    panel.SetAval(0);
-    EXPECT_EQ(panel.GetAval(), 0);
-}
-
-TEST_F(OperFraisageTest, RowsCorrectTheIndexChooseTheLayoutAndTheBoxes) {
-    const std::string picture = jpeg("CONT_F_0");
-    EXPECT_EQ(engage(15, 4, true), 0);  // no arc on a closed profile
-    EXPECT_EQ(boxes(), "YYY");
-    EXPECT_EQ(icon("imgAccoste"), picture);
-    EXPECT_EQ(w("tbGardeDeg").left(), 4450);  // full layout
-    EXPECT_EQ(engage(15, 2, false), 2);
-    EXPECT_EQ(boxes(), "YYn");
-    EXPECT_EQ(panel.GetRecouvre(), 0);
-
-    engage(25, 0, false);  // only the retract box: it gives both distances
-    EXPECT_EQ(boxes(), "nYY");
-    EXPECT_EQ(panel.GetGardeAccoste(), 5);
-    engage(23, 0, false);  // only the engagement box
-    EXPECT_EQ(boxes(), "Ynn");
-    EXPECT_EQ(panel.GetGardeDegage(), 3);
-
-    EXPECT_EQ(engage(80, 1, false), -1);
-    EXPECT_EQ(panel.GetGardeAccoste(), 0);
-    EXPECT_EQ(engage(64, 3, false), 3);
-    EXPECT_EQ(w("pAccoste").left(), 2615);  // compact layout
-    EXPECT_EQ(w("tbGardeDeg").left(), 1680);
-    EXPECT_EQ(engage(120, 0, false), -1);
-    EXPECT_EQ(w("cAccostage").listCount(), 0);
-    EXPECT_TRUE(host.messages().empty());
-
-    engage(23, 1, false, 7);  // beyond the one-entry list
-    EXPECT_EQ(LastMessage(host).prompt, "Initialisation accostage");
-    EXPECT_EQ(w("tbGardeDeg").text(), "5");  // stopped before the distances
-}
-
 TEST_F(OperFraisageTest, RetractDistanceFollowsUntilTheUserLeavesIt) {
     engage(15, 0, true);
     w("tbGardeAcc").setText("4");
@@ -325,45 +183,6 @@ TEST_F(OperFraisageTest, RetractDistanceFollowsUntilTheUserLeavesIt) {
     engage(15, 0, true);
     w("tbGardeAcc").setText("7");
     EXPECT_EQ(panel.GetGardeDegage(), 7);
-}
-
-TEST_F(OperFraisageTest, FacingSweepCyclesAndNoRetractReadsAs999) {
-    const std::string picture = jpeg("SURF_1_0");
-    engage(12, 0, false, 950, 45.25, 3);  // above 900: no retract distance
-    EXPECT_EQ(icon("bSurf"), "SURF_3");
-    EXPECT_EQ(w("tbAngBal").text(), "45.2");  // a half goes to the even digit
-    EXPECT_EQ(panel.GetGardeDegage(), 999);
-    w("tbGardeDeg").setText("-2");
-    EXPECT_EQ(panel.GetGardeDegage(), -2);
-    w("bSurf").click();
-    EXPECT_EQ(panel.GetBalayage(), 1);
-    EXPECT_EQ(icon("bSurf"), "SURF_1");
-    EXPECT_EQ(icon("imgAccoste"), picture);
-    engage(12, 1, false, 5, 45.75, 2);
-    EXPECT_EQ(panel.GetAngBal(), 45.8);
-    engage(12, 0, false, 5, 0, 4);  // no icon for sweep mode 4
-    EXPECT_EQ(LastMessage(host).prompt, "Initialisation accostage");
-}
-
-TEST_F(OperFraisageTest, SafetyZShowsForTheSafetyPlaneApproachOrTheFinalRetract) {
-    panel.SetApproche(2);
-    EXPECT_EQ(icon("bApproZsecu"), "APPRO_ZSECU_OFF");
-    EXPECT_EQ(icon("bApproZXY"), "APPRO_Z_XY_ON");
-    EXPECT_FALSE(w("tbVal", 0).visible());
-    w("bDegageZsecu").click();
-    EXPECT_EQ(icon("bDegageZsecu"), "DEG_ZSECU_ON");
-    EXPECT_TRUE(w("tbVal", 0).visible());
-    w("bApproXYZ").click();  // the final retract still needs it
-    EXPECT_TRUE(w("tbVal", 0).visible());
-    panel.SetDegageZ(-1);  // hides the button, leaves the field
-    EXPECT_FALSE(w("bDegageZsecu").visible());
-    EXPECT_TRUE(w("tbVal", 0).visible());
-    panel.SetDegageZ(0);
-    EXPECT_FALSE(w("tbVal", 0).visible());
-    panel.SetApproche(7);  // no such mode
-    EXPECT_EQ(panel.GetApproche(), 1);
-    w("bApproZsecu").click();
-    EXPECT_TRUE(w("tbVal", 0).visible());
 }
 
 }  // namespace

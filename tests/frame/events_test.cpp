@@ -115,34 +115,5 @@ TEST_F(Events, ObserversSeeEveryChangeAndOnlyChanges) {
     EXPECT_EQ(seen, (std::vector<std::string>{"bGo(0):0", "bGo(0):6", "tbA:7", "tbB:7"}));
 }
 
-TEST_F(Events, LookupByNameAndIndex) {
-    EXPECT_EQ(panel.widget("bGo", 2).fullName(), "bGo(2)");
-    EXPECT_EQ(panel.widget("tbB").text(), "design");
-    EXPECT_THROW(panel.widget("bGo", 3), Error);
-    EXPECT_THROW(panel.widget("bGo"), Error);
-    EXPECT_THROW(panel.widget("tbA", 0), Error);
-    EXPECT_THROW(panel.widget("nothing"), Error);
-    EXPECT_EQ(panel.widgets().size(), 6u);
-}
-
-TEST(MessageBoxes, HandlerSeesEveryBoxAndMayShowAnother) {
-    Host host;
-    std::vector<std::string> shown;
-    host.setMessageHandler([&](const Message& m) {
-        shown.push_back(m.title + "|" + m.prompt);
-        if (m.style == kStyleExclamation) host.showMessage(kStylePlain, "", "suite");
-        if (m.style == kStylePlain) throw std::runtime_error("no display");
-    });
-    host.showMessage(kStyleExclamation, "AVERTISSEMENT ORUCN",
-                     "Dépassement de fond incorrect : USINAGE IMPOSSIBLE");
-    ASSERT_EQ(host.messages().size(), 2u);
-    EXPECT_EQ(host.messages()[0].style, kStyleExclamation);
-    EXPECT_EQ(host.messages()[0].title, "AVERTISSEMENT ORUCN");
-    EXPECT_EQ(host.messages()[1].style, kStylePlain);
-    EXPECT_EQ(shown.size(), 2u);
-    host.clearMessages();
-    EXPECT_TRUE(host.messages().empty());
-}
-
 }  // namespace
 }  // namespace oru

@@ -1,6 +1,5 @@
-// The scripted host: JSON text (escaping, exact numbers, stable layout, changes between states),
-// the script reader (strings, lists, 16-bit ranges), and the interpreter's handling of faulty
-// scripts, write-backs, getter failures and boxes.
+// The scripted host: JSON text (escaping, exact numbers), the script reader's 16-bit ranges, and
+// the interpreter's handling of faulty scripts, write-backs and getter failures.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -32,65 +31,6 @@ TEST(Json, NumbersReadBackExactly) {
     EXPECT_EQ(json::Number(1e20), "1e+20");
     EXPECT_EQ(json::Number(-0.0), "-0");
     EXPECT_EQ(json::Number(1.0 / 0.0), "\"inf\"");
-}
-
-TEST(Json, ShortContainersOfScalarsStayOnOneLine) {
-    Value v = Value::object();
-    v.set("geometry", Value(json::Array{Value(1), Value(2)}));
-    v.set("picture", Value(json::Object{{"kind", Value("Icon")}, {"name", Value("X")}}));
-    v.set("nested", Value(json::Array{Value(json::Array{})}));
-    v.set("geometry", Value(true));  // replaced in place, order kept
-    EXPECT_EQ(json::Write(v),
-              "{\n"
-              "  \"geometry\": true,\n"
-              "  \"picture\": {\"kind\": \"Icon\", \"name\": \"X\"},\n"
-              "  \"nested\": [\n"
-              "    []\n"
-              "  ]\n"
-              "}\n");
-    json::Array longList;
-    for (int i = 0; i < 40; ++i)
-        longList.emplace_back("item");
-    EXPECT_NE(json::Write(Value(longList)).find("\n  \"item\",\n"), std::string::npos);
-}
-
-TEST(Json, DiffKeepsWhatChangedAndShowsPicturesWhole) {
-    const Value before(json::Object{
-        {"a", Value(1)},
-        {"w",
-         Value(json::Object{
-             {"text", Value("x")}, {"left", Value(1)}, {"top", Value(2)}, {"width", Value(3)}})},
-        {"p", Value(json::Object{{"kind", Value("Icon")}, {"name", Value("A")}})},
-        {"gone", Value(0)}});
-    const Value after(json::Object{
-        {"a", Value(1)},
-        {"w",
-         Value(json::Object{
-             {"text", Value("y")}, {"left", Value(1)}, {"top", Value(2)}, {"width", Value(3)}})},
-        {"p", Value(json::Object{{"kind", Value("Icon")}, {"name", Value("B")}})},
-        {"new", Value(true)}});
-    const Value d = json::Diff(before, after);
-    ASSERT_EQ(d.size(), 4u);
-    EXPECT_EQ(*d.find("w"), Value(json::Object{{"text", Value("y")}}));
-    EXPECT_EQ(*d.find("p"), *after.find("p"));
-    EXPECT_EQ(*d.find("new"), Value(true));
-    EXPECT_TRUE(d.find("gone")->isNull());
-    EXPECT_EQ(json::Diff(after, after).size(), 0u);
-}
-
-TEST(Script, WordsStringsListsAndComments) {
-    const auto t = Tokenize(R"(type tbPara(0) "a \"b\" c\\" [1, -2.5 3]# rest)");
-    ASSERT_EQ(t.size(), 8u);
-    EXPECT_EQ(t[1].text, "tbPara(0)");
-    EXPECT_EQ(t[2].kind, Token::Kind::String);
-    EXPECT_EQ(t[2].text, "a \"b\" c\\");
-    EXPECT_EQ(t[3].kind, Token::Kind::Open);
-    EXPECT_EQ(t[5].text, "-2.5");
-    EXPECT_EQ(t[7].kind, Token::Kind::Close);
-    EXPECT_EQ(Tokenize("set chbmp pics\\")[2].text, "pics\\");
-    EXPECT_EQ(WithoutComment(R"(type x "#1" # note)"), R"(type x "#1" )");
-    EXPECT_THROW(Tokenize("type x \"open"), ScriptError);
-    EXPECT_THROW(Tokenize(R"(type x "\q")"), ScriptError);
 }
 
 TEST(Script, ArgumentsAreCheckedForTypeAndRange) {
@@ -184,82 +124,6 @@ TEST(Session, WriteBacksGetterFailuresAndBoxesAreReported) {
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(*log.elements()[0].find("line"), Value(5));
     EXPECT_EQ(*log.elements()[0].find("error"), Value("Dépassement de capacité"));
-}
-
-TEST(Session, BoxesShownWhileReadingAGetterStayWithTheGetter) {
-    Session s;
-    s.runLine("create OperFraisage", 1);
-    s.runLine("type tbVal(2) 1e999", 2);  // no passes yet: nothing is computed
-    s.runLine("print GetPasse", 3);
-    const Value out = s.output();
-    const Value& entry = out.find("log")->elements().back();
-    const Value& value = *entry.find("items")->find("GetPasse");
-    EXPECT_EQ(*value.find("value"), Value(0.0));
-    ASSERT_EQ(value.find("messages")->size(), 1u);
-    EXPECT_EQ(entry.find("messages"), nullptr);
-}
-
-TEST(Session, PrintChangesStartsFromTheCreatedState) {
-    Session s;
-    s.runLine("create Arrosage", 1);
-    s.runLine("print changes", 2);
-    s.runLine("click bArro", 3);
-    s.runLine("pick bArro 0", 4);  // no list: the panel's error box, not a script fault
-    s.runLine("print changes", 5);
-    const Value out = s.output();
-    const auto& log = out.find("log")->elements();
-    ASSERT_EQ(log.size(), 3u);
-    EXPECT_EQ(log[0].find("changes")->size(), 0u);
-    EXPECT_EQ(log[1].find("messages")->size(), 1u);
-    const Value& widgets =
-        *log[2].find("changes")->find("controls")->find("Arrosage")->find("widgets");
-    EXPECT_EQ(*widgets.find("tArro"), Value(json::Object{{"caption", Value("Arrosage 1")}}));
-}
-
-// The final state lists only the widgets that differ from the control as created, with what
-// differs; the layout lists the widgets on screen, so that a hidden frame hides what lies in it.
-TEST(Session, FinalStateAndLayoutShowWhatDiffersAndWhatIsOnScreen) {
-    Session s;
-    s.runLine("create OperFraisage", 1);
-    s.runLine("SetAval 0", 2);  // the hosted toggle: conventional
-    s.runLine("print layout", 3);
-    s.runLine("create Arrosage", 4);
-    s.runLine("click bArro", 5);
-    s.runLine("click bArro", 6);
-    s.runLine("click bArro", 7);
-    s.runLine("click bArro", 8);  // back to the state as created, but for the design caption
-    const Value out = s.output();
-    const Value& controls = *out.find("state")->find("controls");
-    const Value& milling = *controls.find("OperFraisage")->find("changedWidgets");
-    EXPECT_EQ(milling.size(), 2u);
-    EXPECT_EQ(*milling.find("Avalant1.Tavalant"),
-              Value(json::Object{{"caption", Value("Opposition")}}));
-    EXPECT_EQ(*milling.find("Avalant1.Bavalant")->find("picture")->find("name"),
-              Value("OPPOSITION"));
-    EXPECT_EQ(controls.find("OperFraisage")->find("getters")->size(), 18u);
-    const Value& coolant = *controls.find("Arrosage")->find("changedWidgets");
-    EXPECT_EQ(coolant.size(), 1u);
-    EXPECT_EQ(*coolant.find("tArro"), Value(json::Object{{"caption", Value("Arrêt arrosage")}}));
-
-    const Value& layout = *out.find("log")->elements()[0].find("layout");
-    EXPECT_EQ(*layout.find("pFraisage"),
-              Value(json::Array{Value(0), Value(0), Value(5100), Value(4800)}));
-    EXPECT_NE(layout.find("Avalant1.Bavalant"), nullptr);
-    EXPECT_NE(layout.find("tbVal(8)"), nullptr);
-    // The engagement frame is shown at creation; a frame hidden by a set-up takes its widgets.
-    EXPECT_NE(layout.find("cAccostage"), nullptr);
-    Session hidden;
-    hidden.runLine("create OperFraisage", 1);
-    hidden.runLine("set Typoper 10", 2);
-    hidden.runLine("SetPasses FR10 [50 2 3 0.5 0.2 0.3 8 1 10 12 10]", 3);
-    hidden.runLine("print layout", 4);
-    hidden.runLine("final off", 5);
-    const Value result = hidden.output();
-    EXPECT_EQ(result.find("state"), nullptr);
-    const Value& after = *result.find("log")->elements().back().find("layout");
-    EXPECT_EQ(after.find("pTrou"), nullptr);
-    EXPECT_EQ(after.find("bTrou(0)"), nullptr);  // inside the hidden hole frame
-    EXPECT_NE(after.find("tbVal(0)"), nullptr);
 }
 
 }  // namespace

@@ -247,15 +247,6 @@ TEST_F(FileCache, PathsOfBothSystemsAndAccentedNames) {
 #endif
 }
 
-TEST_F(FileCache, LetterCaseOfLatinLetters) {
-    EXPECT_TRUE(files::SameNameIgnoringCase("FILET_É.DAT", "filet_é.dat"));
-    EXPECT_TRUE(files::SameNameIgnoringCase("ŒUVRE_ŸŽĹ", "œuvre_ÿžĺ"));  // pairs from odd codes too
-    EXPECT_FALSE(files::SameNameIgnoringCase("É", "E"));
-    EXPECT_EQ(files::FoldCase("×Þ"), "×þ");    // a sign among the letters
-    EXPECT_EQ(files::FoldCase("ĸİı"), "ĸİı");  // letters without a pair here
-    EXPECT_EQ(files::FoldCase(std::string("A\xC3", 2)), std::string("a\xC3", 2));  // cut short
-}
-
 TEST_F(FileCache, PanelsOnSeveralThreadsShareWhatIsKept) {
     for (int i = 0; i < 8; ++i)
         dir.writeJpeg("jpeg/P" + std::to_string(i) + ".jpg", i + 1, 2);

@@ -2,15 +2,9 @@
 // every operation type, profile and option they offer.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QImageReader>
-#include <QRect>
-#include <QString>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -42,47 +36,6 @@ bool loaded(const Widget& w) {
     return w.picture().kind() == oru::Picture::Kind::File && !w.picture().isEmpty();
 }
 
-// Where a widget stands on its panel, in twips.
-QRect placeOf(const Widget& w) {
-    QRect r(w.left(), w.top(), w.width(), w.height());
-    for (const Widget* f = w.container(); f != nullptr; f = f->container())
-        r.translate(f->left(), f->top());
-    return r;
-}
-
-// The picture a widget shows, read once.
-const QImage& imageOf(const Widget& picture) {
-    static std::map<std::string, QImage> cache;
-    const std::string& path = picture.picture().nativePath();
-    auto it = cache.find(path);
-    if (it == cache.end()) it = cache.emplace(path, QImage(QString::fromStdString(path))).first;
-    return it->second;
-}
-
-// Whether a dimension line of the sketch meets the box (or, for a box beside the picture, runs
-// out of the picture's side towards it): a pixel of the dimension colour in a band around the
-// part of the box that lies over the picture, or along the picture's edge facing the box.
-bool dimensionMeets(const Widget& picture, const Widget& box) {
-    const QImage& img = imageOf(picture);
-    const QRect p = placeOf(picture), b = placeOf(box);
-    const double s = img.width() / static_cast<double>(p.width());  // pixels per twip
-    QRect r(static_cast<int>((b.x() - p.x()) * s), static_cast<int>((b.y() - p.y()) * s),
-            static_cast<int>(b.width() * s), static_cast<int>(b.height() * s));
-    QRect band = r.adjusted(-12, -12, 12, 12).intersected(img.rect());
-    if (band.isEmpty()) return true;  // beside the picture: nothing to meet
-    if (!img.rect().contains(r.center())) band = band.adjusted(-12, 0, 0, 0);
-    const QColor dim(0x4B, 0x55, 0x63);
-    for (int y = band.top(); y <= band.bottom(); ++y)
-        for (int x = band.left(); x <= band.right(); ++x) {
-            if (r.contains(x, y)) continue;
-            const QColor c = img.pixelColor(x, y);
-            if (std::abs(c.red() - dim.red()) < 40 && std::abs(c.green() - dim.green()) < 40 &&
-                std::abs(c.blue() - dim.blue()) < 40)
-                return true;
-        }
-    return false;
-}
-
 // ---- the folder itself ----------------------------------------------------------------------
 
 std::vector<std::string> indexLines() {
@@ -103,65 +56,6 @@ TEST(SamplePictures, IndexListsExactlyTheFilesWritten) {
         if (e.is_regular_file()) onDisk.insert(fs::relative(e.path(), kFolder).generic_string());
     onDisk.erase("INDEX.txt");
     EXPECT_EQ(listed, onDisk);
-}
-
-// Each kind of picture has the aspect of the widget that shows it, drawn at twice its size.
-TEST(SamplePictures, SizedForTheirWidgetsAtTwiceTheScale) {
-    struct Row {
-        std::string_view prefix, suffix;
-        int width, height;
-    };
-    const Row rows[] = {
-        {"T_", ".jpg", 760, 624},           {"Filet_", ".bmp", 488, 264},
-        {"T_POCHE_P", ".bmp", 378, 186},    {"jpeg/CONT_C_", ".jpg", 318, 320},
-        {"bmp/OP_", ".bmp", 160, 160},      {"jpeg/POCHE_E_B", ".jpg", 320, 320},
-        {"jpeg/CONT_F_", ".jpg", 666, 380},
-    };
-    for (const Row& r : rows) {
-        int seen = 0;
-        for (const std::string& file : indexLines()) {
-            if (!file.starts_with(r.prefix) || !file.ends_with(r.suffix)) continue;
-            const QSize size = QImageReader(QString::fromStdString(kFolder + file)).size();
-            EXPECT_EQ(size, QSize(r.width, r.height)) << file;
-            ++seen;
-        }
-        EXPECT_GT(seen, 0) << r.prefix;
-    }
-}
-
-// Every file is a drawing, not a blank or a placeholder: the part (or the tool) and, in the
-// sketches of an operation, a cutting move.
-TEST(SamplePictures, EveryPictureShowsAPartAndACuttingMove) {
-    const auto near = [](const QColor& c, int r, int g, int b) {
-        return std::abs(c.red() - r) < 24 && std::abs(c.green() - g) < 24 &&
-               std::abs(c.blue() - b) < 24;
-    };
-    for (const std::string& file : indexLines()) {
-        const QImage img(QString::fromStdString(kFolder + file));
-        ASSERT_FALSE(img.isNull()) << file;
-        int body = 0, moves = 0;
-        for (int y = 0; y < img.height(); y += 2)
-            for (int x = 0; x < img.width(); x += 2) {
-                const QColor c = img.pixelColor(x, y);
-                body += near(c, 0xB8, 0xBE, 0xC6) || near(c, 0x25, 0x63, 0xEB);
-                moves += near(c, 0x11, 0x18, 0x27);
-            }
-        const int samples = (img.width() / 2) * (img.height() / 2);
-        EXPECT_GT(body, samples / 50) << file;
-        if (!file.starts_with("bmp/OP_")) {
-            EXPECT_GT(moves, 20) << file;
-        }
-    }
-}
-
-TEST(SamplePictures, ToolPicturesKeepTheirTransparency) {
-    for (const std::string& file : indexLines()) {
-        if (!file.starts_with("bmp/OP_")) continue;
-        const QImage img(QString::fromStdString(kFolder + file));
-        ASSERT_FALSE(img.isNull()) << file;
-        EXPECT_TRUE(img.hasAlphaChannel()) << file;
-        EXPECT_EQ(img.pixelColor(0, 0).alpha(), 0) << file;
-    }
 }
 
 // ---- turning panel --------------------------------------------------------------------------
@@ -242,20 +136,6 @@ protected:
         if (filet.visible()) {
             EXPECT_TRUE(loaded(filet)) << "no thread or plunge picture";
         }
-        // The value boxes and stock labels laid over the sketch meet their dimensions.
-        const Widget& oper = p.widget("picOper");
-        if (loaded(oper)) {
-            std::vector<const Widget*> over;
-            for (int i = 0; i < 8; ++i)
-                over.push_back(&p.widget("tbPara", i));
-            for (const char* label : {"tDiamBrut", "tXBrut", "tZBrut"})
-                over.push_back(&p.widget(label));
-            for (const Widget* w : over) {
-                if (!w->visible() || !placeOf(*w).intersects(placeOf(oper))) continue;
-                EXPECT_TRUE(dimensionMeets(oper, *w))
-                    << w->fullName() << " meets no dimension in " << oper.picture().name();
-            }
-        }
         const Widget& te = p.widget("picOutilTE");
         const Widget& ti = p.widget("picOutilTI");
         EXPECT_TRUE(te.visible() != ti.visible());
@@ -307,27 +187,6 @@ TEST_F(TurningPictures, EveryOperationProfileAndOptionFindsItsPictures) {
     EXPECT_GT(setups, 300);
 }
 
-// The threading details page loads the thread picture of each thread type it offers.
-TEST_F(TurningPictures, ThreadTypeButtonsFindTheirThreadPictures) {
-    for (const char* profil : {"E", "I"})
-        for (int direction = 0; direction < 2; ++direction) {
-            const std::string tool = profil == std::string("I") ? "31_TIFIL" : "30_TEFIL";
-            auto p = setUp(130, profil, "M", 0, 1, 0, 40, 20, tool);
-            if (direction == 1) p->widget("bSens").click();
-            p->widget("bFiletage").click();
-            EXPECT_TRUE(dimensionMeets(p->widget("picFilet"), p->widget("tbPara", 2)))
-                << "thread depth";
-            for (int i = 0; i < 4; ++i) {
-                p->widget("bAppro", i).click();
-                SCOPED_TRACE(std::string(profil) + " button " + std::to_string(i));
-                EXPECT_TRUE(host.messages().empty()) << boxes(host);
-                EXPECT_TRUE(loaded(p->widget("picFilet")));
-            }
-            p->widget("bFiletage").click();
-            expectPictures(*p, "back to the general page");
-        }
-}
-
 // ---- milling panel --------------------------------------------------------------------------
 
 // clang-format off
@@ -339,8 +198,6 @@ const std::int16_t kMillingTypes[] = {
 // clang-format on
 const std::vector<double> kValues = {50, 2, 3, 0.5, 0.2, 0.3, 8, 1, 10, 12, 10};
 constexpr std::int16_t kAttrImages[] = {0, 3, 4};  // picture variants
-constexpr std::int16_t kClosed[] = {0, -1};        // open and closed profiles
-constexpr std::int16_t kSweeps[] = {1, 2, 3};      // facing sweep modes
 
 TEST(MillingPictures, EveryTypeThroughOrBlindAndPictureVariantFindsItsPicture) {
     for (std::int16_t type : kMillingTypes)
@@ -358,12 +215,6 @@ TEST(MillingPictures, EveryTypeThroughOrBlindAndPictureVariantFindsItsPicture) {
                 EXPECT_TRUE(host.messages().empty()) << boxes(host);
                 EXPECT_TRUE(loaded(p.widget("pPasses")));
                 EXPECT_TRUE(loaded(p.widget("pOutil")));
-                for (int i = 0; i < 8; ++i) {
-                    const Widget& box = p.widget("tbVal", i);
-                    const QRect place = placeOf(box), pic = placeOf(p.widget("pPasses"));
-                    if (!box.visible() || place.center().y() >= pic.bottom()) continue;
-                    EXPECT_TRUE(dimensionMeets(p.widget("pPasses"), box)) << box.fullName();
-                }
                 // Every other cycle of the hole family.
                 if (type < 30) continue;
                 for (int i = 0; i < 6; ++i) {
@@ -374,58 +225,6 @@ TEST(MillingPictures, EveryTypeThroughOrBlindAndPictureVariantFindsItsPicture) {
                     EXPECT_TRUE(loaded(p.widget("pPasses"))) << "bTrou " << i;
                 }
             }
-}
-
-TEST(MillingPictures, EveryEngagementShownHasItsPicture) {
-    int shown = 0;
-    for (std::int16_t type : kMillingTypes)
-        for (std::int16_t closed : kClosed)
-            for (std::int16_t sweep : kSweeps)
-                for (std::int16_t k = 0; k < 8; ++k) {
-                    oru::Host host;
-                    oru::OperFraisage p(host);
-                    p.chbmp = kFolder;
-                    p.Typoper = type;
-                    p.SetPasses("FR10", kValues);
-                    std::int16_t entry = k;
-                    p.SetAccostage(entry, 2, 3, 1, 45, sweep, closed);
-                    if (!host.messages().empty()) continue;  // past the end of the list
-                    if (!p.widget("pAccoste").visible() || !p.widget("cAccostage").visible())
-                        continue;
-                    SCOPED_TRACE(std::to_string(type) + " closed " + std::to_string(closed) +
-                                 " sweep " + std::to_string(sweep) + " entry " + std::to_string(k));
-                    EXPECT_TRUE(loaded(p.widget("imgAccoste")));
-                    for (const char* name : {"tbGardeAcc", "tbGardeDeg", "tbRecouvre"}) {
-                        const Widget& box = p.widget(name);
-                        if (!box.visible() ||
-                            !placeOf(box).intersects(placeOf(p.widget("imgAccoste"))))
-                            continue;
-                        EXPECT_TRUE(dimensionMeets(p.widget("imgAccoste"), box)) << name;
-                    }
-                    if (type == 12) {  // the sweep button changes the picture too
-                        p.widget("bSurf").click();
-                        EXPECT_TRUE(host.messages().empty()) << boxes(host);
-                        EXPECT_TRUE(loaded(p.widget("imgAccoste")));
-                    }
-                    ++shown;
-                }
-    EXPECT_GT(shown, 100);
-}
-
-TEST(MillingPictures, SampleToolNamesHaveTheirPictures) {
-    int tools = 0;
-    for (const std::string& file : indexLines()) {
-        if (!file.starts_with("bmp/OP_")) continue;
-        const std::string name = file.substr(7, file.size() - 11);
-        oru::Host host;
-        oru::OperFraisage p(host);
-        p.chbmp = kFolder;
-        p.SetOutil(name);
-        EXPECT_TRUE(loaded(p.widget("pOutil"))) << name;
-        EXPECT_TRUE(host.messages().empty()) << boxes(host);
-        ++tools;
-    }
-    EXPECT_GE(tools, 5);
 }
 
 }  // namespace

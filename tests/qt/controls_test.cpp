@@ -164,20 +164,6 @@ TEST(ReadyWidgets, SelectorsWorkWithADataWidgetMapper) {
     EXPECT_EQ(records.data(records.index(1, 0)).toInt(), 1);
 }
 
-TEST(ReadyWidgets, FoldersAreProperties) {
-    Host host;
-    OperTournageWidget turning(host);
-    ASSERT_TRUE(turning.setProperty("pictureFolder", QStringLiteral("/pics/é/")));
-    ASSERT_TRUE(turning.setProperty("dataFolder", QStringLiteral("/cam/")));
-    EXPECT_EQ(turning.control().chbmp, "/pics/é/");
-    EXPECT_EQ(turning.control().DirSld, "/cam/");
-    turning.control().DirSld = "/other/";
-    EXPECT_EQ(turning.property("dataFolder").toString(), "/other/");
-    OperFraisageWidget milling(host);
-    milling.setProperty("pictureFolder", QStringLiteral("/pics/"));
-    EXPECT_EQ(milling.control().chbmp, "/pics/");
-}
-
 TEST(ReadyWidgets, FormWidgetsShareTheDefaultHost) {
     Host host;
     setDefaultHost(&host);
@@ -196,27 +182,6 @@ TEST(ReadyWidgets, FormWidgetsShareTheDefaultHost) {
     ArrosageWidget own;
     EXPECT_NE(&own.host(), &host);
     EXPECT_EQ(defaultHost(), nullptr);
-}
-
-TEST(ReadyWidgets, ExamplesShowARepresentativeOperation) {
-    OperFraisageWidget milling;
-    milling.setPictureFolder(QString::fromStdString(SampleData::pictures()));
-    milling.showExample();
-    EXPECT_EQ(milling.control().Typoper, milling::kPocket);
-    EXPECT_EQ(milling.control().widget("tNbPasses").caption(), " 4*2.325");
-    OperTournageWidget turning;
-    turning.setPictureFolder(QString::fromStdString(SampleData::pictures()));
-    turning.showExample();
-    EXPECT_EQ(turning.control().NumOp, turning::kLongTurning);
-    EXPECT_FALSE(turning.control().widget("picOper").picture().isEmpty());
-    SensRotWidget rotation;
-    rotation.showExample();
-    EXPECT_EQ(rotation.value(), -1);
-    // One button and its caption, not the whole inventory.
-    EXPECT_FALSE(rotation.control().widget("bSensRot", 0).visible() &&
-                 rotation.control().widget("bSensRot", 1).visible());
-    EXPECT_TRUE(milling.host().messages().empty());
-    EXPECT_TRUE(turning.host().messages().empty());
 }
 
 }  // namespace

@@ -150,22 +150,6 @@ TEST_F(ProbeView, EachUserActionReachesTheModelExactlyOnce) {
     expectMirrors(view);
 }
 
-TEST_F(ProbeView, ModelWritesNeverComeBackAsUserActions) {
-    probe.widget("tbA").writeText("7");
-    probe.widget("cChoix").writeListIndex(2);
-    probe.widget("cChoix").addItem("quatre");
-    probe.widget("bGo").setVisible(false);
-    probe.widget("bGo").setLeft(30);
-    QApplication::processEvents();
-    EXPECT_EQ(probe.changes, 1);  // the model's own Change, inside its write
-    EXPECT_EQ(probe.linkedChanges, 1);
-    EXPECT_EQ(probe.picks, 1);
-    EXPECT_EQ(probe.clicks, 0);
-    EXPECT_EQ(a->text(), "7");
-    EXPECT_EQ(find<QComboBox>(view, "cChoix")->currentText(), "trois");
-    expectMirrors(view);
-}
-
 TEST_F(ProbeView, LeavingABoxRaisesLostFocusButNotWhenTheWindowLosesFocus) {
     a->setFocus();
     QApplication::processEvents();
@@ -182,28 +166,6 @@ TEST_F(ProbeView, LeavingABoxRaisesLostFocusButNotWhenTheWindowLosesFocus) {
     EXPECT_EQ(probe.lostFocus, 1);
 }
 
-TEST_F(ProbeView, EnterMovesToTheNextBoxInsteadOfClosingTheDialog) {
-    QDialog dialog;
-    auto* layout = new QVBoxLayout(&dialog);
-    Probe inner(host);
-    auto* innerView = new PanelView(inner);
-    layout->addWidget(innerView);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    layout->addWidget(buttons);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    auto* first = find<QLineEdit>(*innerView, "tbA");
-    first->setFocus();
-    QApplication::processEvents();
-    QTest::keyClick(first, Qt::Key_Return);
-    QApplication::processEvents();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), 0);
-    EXPECT_TRUE(find<QLineEdit>(*innerView, "tbB")->hasFocus());
-    EXPECT_EQ(inner.lostFocus, 1);  // leaving the box told the panel
-}
-
 TEST_F(ProbeView, TabOrderFollowsTheLayoutAndFollowsMoves) {
     QApplication::processEvents();
     EXPECT_EQ(a->nextInFocusChain(), b);
@@ -212,38 +174,6 @@ TEST_F(ProbeView, TabOrderFollowsTheLayoutAndFollowsMoves) {
     probe.widget("tbA").setTop(450);
     QApplication::processEvents();
     EXPECT_EQ(b->nextInFocusChain(), a);
-}
-
-TEST(TypingHelp, WarnsWhenTheTextDoesNotReadEntirelyAsANumber) {
-    EXPECT_EQ(qt::typingHint("12,5"), std::optional<QString>("lu : 12"));
-    EXPECT_EQ(qt::typingHint("abc"), std::optional<QString>("lu : 0"));
-    EXPECT_EQ(qt::typingHint("3.5mm"), std::optional<QString>("lu : 3.5"));
-    EXPECT_EQ(qt::typingHint("1e"), std::optional<QString>("lu : 1"));
-    EXPECT_EQ(qt::typingHint("-"), std::optional<QString>("lu : 0"));
-    EXPECT_EQ(qt::typingHint("1e400"), std::optional<QString>("lu : dépassement de capacité"));
-    for (const char* fine : {"12.5", "", "  ", "-0.5", "+3", ".5", "5.", "1e3", "1 2", "2.5E-2"})
-        EXPECT_FALSE(qt::typingHint(fine).has_value()) << fine;
-    // The box's hint also tells an empty box and a value its tooltip forbids.
-    EXPECT_EQ(qt::boxHint("", "Garde"), std::optional<QString>("vide : lu 0"));
-    EXPECT_EQ(qt::boxHint("-5", "Z de sécurité > 0"), std::optional<QString>("doit être > 0"));
-    EXPECT_EQ(qt::boxHint("30", "Z de sécurité > 25 > 40"),
-              std::optional<QString>("doit être > 40"));
-    EXPECT_FALSE(qt::boxHint("50", "Z de sécurité > 25 > 40").has_value());
-    EXPECT_FALSE(qt::boxHint("-5", "Surépaisseur > Z").has_value());  // no number: no bound
-}
-
-TEST_F(ProbeView, TypingHelpShowsWhatThePanelRead) {
-    probe.widget("tbA").setToolTip("Garde");
-    a->setFocus();
-    QTest::keyClicks(a, "3.5mm");
-    EXPECT_EQ(a->toolTip(), "Garde\nlu : 3.5");
-    EXPECT_TRUE(static_cast<qt::ValueEdit*>(a)->warning());
-    EXPECT_EQ(a->accessibleName(), "Garde");
-    QTest::keyClick(a, Qt::Key_Backspace);
-    QTest::keyClick(a, Qt::Key_Backspace);
-    EXPECT_EQ(probe.widget("tbA").text(), "3.5");
-    EXPECT_EQ(a->toolTip(), "Garde");
-    EXPECT_FALSE(static_cast<qt::ValueEdit*>(a)->warning());
 }
 
 // ---- the real panels ---------------------------------------------------------------------
@@ -271,96 +201,6 @@ protected:
         p.SetOperTour("11_ABCDEF", std::move(profil), "M", td, ti);
     }
 };
-
-TEST_F(Panels, SetUpsShowAtOnceAndClicksGoThroughTheModel) {
-    OperTournage panel(host);
-    PanelView view(panel);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    expectMirrors(view);
-    EXPECT_EQ(view.size(), QSize(627, 313));
-
-    setUpTurning(panel, 101);
-    expectMirrors(view);
-    EXPECT_EQ(find<QLabel>(view, "picOper")->property("oruPicture").toString().toStdString(),
-              dir.folder() + "T_CHARIOTER_E0.bmp");
-    EXPECT_FALSE(find<QLabel>(view, "picOper")->pixmap().isNull());
-
-    auto* approach = find<QPushButton>(view, "bAppro(1)");
-    QTest::mouseClick(approach, Qt::LeftButton);
-    EXPECT_EQ(panel.GetTypeAppro(), 11);
-    EXPECT_EQ(approach->property("oruPicture").toString(), "T_APPRO_1_ON");
-    EXPECT_EQ(approach->accessibleName(), "Approche rapide X puis Z");
-    approach->setFocus();
-    QTest::keyClick(find<QPushButton>(view, "bAppro(2)"), Qt::Key_Space);
-    EXPECT_EQ(panel.GetTypeAppro(), 12);
-
-    setUpTurning(panel, 130);
-    expectMirrors(view);
-    QTest::mouseClick(find<QPushButton>(view, "bFiletage"), Qt::LeftButton);
-    expectMirrors(view);  // the threading details page
-    EXPECT_TRUE(find<QListWidget>(view, "lPasFilet")->isVisibleTo(&view));
-    EXPECT_TRUE(host.messages().empty()) << host.messages().front().prompt;
-}
-
-TEST_F(Panels, TypingUpdatesTheLinkedBoxesOnScreen) {
-    OperFraisage panel(host);
-    PanelView view(panel);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    panel.chbmp = dir.folder();
-    panel.Typoper = 20;
-    panel.SetPasses("FR10", {50, 2, 3, 0.5, 0.2, 0.3, 8, 0, 10, 12, 10});
-    EXPECT_EQ(find<QLabel>(view, "tNbPasses")->text(), " 4*2.325");
-    EXPECT_FALSE(find<QLabel>(view, "pPasses")->pixmap().isNull());
-
-    int textChanges = 0;
-    auto handle = panel.addObserver([&](Widget& w, Property p) {
-        if (w.fullName() == "tbVal(2)" && p == Property::Text) ++textChanges;
-    });
-    auto* pass = find<QLineEdit>(view, "tbVal(2)");
-    pass->setFocus();
-    pass->selectAll();
-    QTest::keyClicks(pass, "5");
-    EXPECT_EQ(textChanges, 1);
-    EXPECT_EQ(panel.GetPasse(), 5);
-    EXPECT_EQ(find<QLabel>(view, "tNbPasses")->text().toStdString(),
-              panel.widget("tNbPasses").caption());
-    EXPECT_NE(find<QLabel>(view, "tNbPasses")->text(), " 4*2.325");
-    handle.remove();
-
-    // The embedded toggle is a nested view that follows its own panel.
-    panel.Typoper = 45;
-    panel.SetPasses("FR10", {50, 2, 3, 0.5, 0.2, 0.3, 8, 0, 10, 12, 10});
-    auto* nested = find<PanelView>(view, "Avalant1");
-    EXPECT_EQ(&nested->panel(), &panel.Avalant1());
-    EXPECT_TRUE(nested->isVisibleTo(&view));
-    QTest::mouseClick(find<QPushButton>(*nested, "Bavalant"), Qt::LeftButton);
-    EXPECT_EQ(panel.GetAval(), 0);
-    EXPECT_EQ(find<QLabel>(*nested, "Tavalant")->text(), "Opposition");
-}
-
-TEST_F(Panels, AComboPickRaisesOneClick) {
-    OperFraisage panel(host);
-    PanelView view(panel);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    panel.Typoper = 15;
-    panel.SetPasses("FR10", {50, 2, 3, 0.5, 0.2, 0.3, 8, 0, 10, 12, 10});
-    std::int16_t accostage = 0;
-    panel.SetAccostage(accostage, 2, 2, 1, 0, 1, -1);
-    int picks = 0;
-    auto handle = panel.addObserver([&](Widget& w, Property p) {
-        if (w.name() == "cAccostage" && p == Property::ListIndex) ++picks;
-    });
-    auto* combo = find<QComboBox>(view, "cAccostage");
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(picks, 1);
-    EXPECT_EQ(panel.GetAccostage(), 1);
-    expectMirrors(view);
-    handle.remove();
-}
 
 TEST_F(Panels, MessageBoxesAreModalBoxesWithTheRightIcon) {
     QWidget parent;

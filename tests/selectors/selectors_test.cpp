@@ -19,21 +19,6 @@ protected:
     Widget& t = a.widget("Tavalant");
 };
 
-TEST_F(AvalantTest, StartsInClimbModeAndClicksAlternate) {
-    EXPECT_EQ(a.GetAvalant(), 1);
-    EXPECT_EQ(icon(b), "AVALANT");
-    EXPECT_EQ(t.caption(), "Avalant");
-    EXPECT_EQ(b.toolTip(), "Choisit le mode de travail en Avalant ou en Opposition");
-    EXPECT_EQ(t.toolTip(), b.toolTip());
-    b.click();
-    EXPECT_EQ(a.GetAvalant(), 0);
-    EXPECT_EQ(icon(b), "OPPOSITION");
-    EXPECT_EQ(t.caption(), "Opposition");
-    b.click();
-    EXPECT_EQ(a.GetAvalant(), 1);
-    EXPECT_EQ(t.caption(), "Avalant");
-}
-
 TEST_F(AvalantTest, HidingKeepsTheModeAndSettingShowsAgain) {
     a.SetAvalant(0);
     a.SetAvalant(0);  // already conventional: stays conventional
@@ -71,30 +56,6 @@ protected:
         return sens;
     }
 };
-
-TEST_F(SensRotTest, OneButtonConfigurations) {
-    EXPECT_EQ(set(1, 0), 1);
-    EXPECT_TRUE(b0.visible());
-    EXPECT_FALSE(b1.visible());
-    EXPECT_FALSE(t1.visible());
-    EXPECT_EQ(icon(b0), "SROT_T_T");
-    EXPECT_EQ(t0.caption(), "Trigo");
-    EXPECT_EQ(b0.toolTip(), "Sens de Rotation de la broche");
-    set(-1, 1);
-    EXPECT_EQ(icon(b0), "SROT_F_H");
-    EXPECT_EQ(b0.toolTip(), "Sens de Rotation de l'outil");
-}
-
-TEST_F(SensRotTest, BothButtonsWithTheToolActive) {
-    set(-1, 3);
-    EXPECT_TRUE(b0.visible() && b1.visible() && t0.visible() && t1.visible());
-    EXPECT_EQ(icon(b0), "SROT_T_OFF");
-    EXPECT_EQ(t0.caption(), "Arrêt");
-    EXPECT_EQ(icon(b1), "SROT_F_H");
-    EXPECT_EQ(t1.caption(), "Horaire");
-    EXPECT_EQ(b1.toolTip(), "Sens de Rotation de l'outil");
-    EXPECT_EQ(s.GetTournant(), 3);
-}
 
 TEST_F(SensRotTest, ClickingTheOffButtonSwitchesThenSteps) {
     set(0, 2);
@@ -148,26 +109,6 @@ protected:
     Widget& b = a.widget("bArro");
     Widget& t = a.widget("tArro");
 };
-
-TEST_F(ArrosageTest, NewControlKeepsItsDesignCaptionUntilTheFirstDraw) {
-    EXPECT_EQ(a.GetArrosage(), 0);
-    EXPECT_EQ(t.caption(), "Arrêt Arrosage");
-    EXPECT_EQ(b.toolTip(), "Active ou désactive l'arrosage");
-    a.SetArrosage(0);
-    EXPECT_EQ(t.caption(), "Arrêt arrosage");
-}
-
-TEST_F(ArrosageTest, FourClicksComeBackToTheSameState) {
-    a.SetArrosage(2);
-    const char* captions[] = {"Arrosage 1 et 2", "Arrêt arrosage", "Arrosage 1", "Arrosage 2"};
-    const char* icons[] = {"ARRO_3", "ARRO_0", "ARRO_1", "ARRO_2"};
-    for (int i = 0; i < 4; ++i) {
-        b.click();
-        EXPECT_EQ(t.caption(), captions[i]);
-        EXPECT_EQ(icon(b), icons[i]);
-    }
-    EXPECT_EQ(a.GetArrosage(), 2);
-}
 
 TEST_F(ArrosageTest, ClampsAndHides) {
     a.SetArrosage(9);

@@ -95,20 +95,5 @@ TEST_F(TurningGetters, GettersWithAnErrorBoxNeverThrow) {
     EXPECT_GT(seen.throws, 0);
 }
 
-TEST(GetterTables, SelectorsReadTheirStateThroughTheTable) {
-    Host host;
-    SensRot sens(host);
-    std::int16_t direction = sensrot::kCounterClockwise;
-    sens.SetSensRot(direction, sensrot::kBothToolActive);
-    ASSERT_EQ(getters<SensRot>().size(), 2u);
-    EXPECT_EQ(std::get<std::int16_t>(getters<SensRot>()[0](sens)), sensrot::kCounterClockwise);
-    EXPECT_EQ(std::get<std::int16_t>(getters<SensRot>()[1](sens)), sensrot::kBothToolActive);
-    Outcome seen;
-    readEveryGetter(host, sens, seen, "SensRot");
-    readEveryGetter(host, Avalant(host), seen, "Avalant");
-    readEveryGetter(host, Arrosage(host), seen, "Arrosage");
-    EXPECT_EQ(seen.throws, 0);
-}
-
 }  // namespace
 }  // namespace oru::test

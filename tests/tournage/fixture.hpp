@@ -107,9 +107,6 @@ protected:
             return text ? x.text() : x.caption();
         });
     }
-    std::string pictures(std::initializer_list<const char*> names) {
-        return join(names, [](Widget& x) { return x.picture().name(); });
-    }
     // The items of a list, joined by '|'.
     std::string items(std::string_view name) {
         std::string out;
@@ -117,16 +114,6 @@ protected:
             out += (i == 0 ? "" : "|") + w(name).list(i);
         return out;
     }
-    // Clicks the button `clicks` times; the pictures it shows after each click.
-    std::string cycle(std::string_view button, int clicks) {
-        std::string out;
-        for (int i = 0; i < clicks; ++i) {
-            at(button).click();
-            out += (i == 0 ? "" : "|") + pictureOf(button);
-        }
-        return out;
-    }
-
     TempDir dir;
     Host host;
     OperTournage panel{host};
