@@ -189,18 +189,11 @@ TEST_F(TurningPictures, EveryOperationProfileAndOptionFindsItsPictures) {
 
 // ---- milling panel --------------------------------------------------------------------------
 
-// clang-format off
-const std::int16_t kMillingTypes[] = {
-    10, 11, 12, 15, 16, 20, 21, 22, 23, 25,
-    30, 31, 40, 41, 42, 43, 44, 45, 51, 55, 60, 61, 62, 64, 65,
-    70, 71, 72, 73, 74, 75, 80, 84, 85,
-};
-// clang-format on
 const std::vector<double> kValues = {50, 2, 3, 0.5, 0.2, 0.3, 8, 1, 10, 12, 10};
 constexpr std::int16_t kAttrImages[] = {0, 3, 4};  // picture variants
 
 TEST(MillingPictures, EveryTypeThroughOrBlindAndPictureVariantFindsItsPicture) {
-    for (std::int16_t type : kMillingTypes)
+    for (std::int16_t type : oru::test::kMillingTypes)
         for (bool through : {false, true})
             for (std::int16_t attr : kAttrImages) {
                 SCOPED_TRACE(std::to_string(type) + (through ? " through" : " blind") +

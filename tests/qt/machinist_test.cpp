@@ -256,8 +256,7 @@ TEST_F(Typing, EveryLabelAndCaptionFitsItsWidget) {
             OperTournage turning(host);
             PanelView view(turning);
             view.show();
-            for (std::int16_t op : {100, 101, 102, 103, 104, 105, 110, 111, 112, 113, 120, 121,
-                                    122, 123, 124, 130, 140, 141, 142, 143, 150, 170, 180})
+            for (std::int16_t op : kTurningOperations)
                 for (const char* profil : {"E", "I", "F"}) {
                     SetUpTurning(turning, data, op, profil);
                     QApplication::processEvents();
@@ -272,9 +271,7 @@ TEST_F(Typing, EveryLabelAndCaptionFitsItsWidget) {
             OperFraisage milling(host);
             PanelView view(milling);
             view.show();
-            for (std::int16_t t :
-                 {10, 11, 12, 15, 16, 20, 21, 22, 23, 25, 30, 31, 40, 41, 42, 43, 44,
-                  45, 51, 55, 60, 61, 62, 64, 65, 70, 71, 72, 73, 74, 75, 80, 84, 85}) {
+            for (std::int16_t t : kMillingTypes) {
                 SetUpMilling(milling, t);
                 QApplication::processEvents();
                 check(view, "milling " + std::to_string(t));
@@ -285,18 +282,18 @@ TEST_F(Typing, EveryLabelAndCaptionFitsItsWidget) {
             SensRot sensRot(host);
             Arrosage arrosage(host);
             PanelView a(avalant), s(sensRot), c(arrosage);
-            for (std::int16_t v : {1, 0}) {
+            for (std::int16_t v = 0; v <= 1; ++v) {
                 avalant.SetAvalant(v);
                 QApplication::processEvents();
                 check(a, "avalant");
             }
-            for (std::int16_t config : {0, 1, 2, 3})
-                for (std::int16_t dir : {-1, 0, 1}) {
+            for (std::int16_t config = 0; config <= 3; ++config)
+                for (std::int16_t dir = -1; dir <= 1; ++dir) {
                     sensRot.SetSensRot(dir, config);
                     QApplication::processEvents();
                     check(s, "sensrot");
                 }
-            for (std::int16_t v : {0, 1, 2, 3}) {
+            for (std::int16_t v = 0; v <= 3; ++v) {
                 arrosage.SetArrosage(v);
                 QApplication::processEvents();
                 check(c, "arrosage");
@@ -326,7 +323,8 @@ TEST_F(Typing, LabelsOverPicturesStayReadableWithADarkPalette) {
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     int checked = 0;
-    for (std::int16_t op : {101, 102, 110, 130, 141}) {
+    for (const std::int16_t op : {std::int16_t{101}, std::int16_t{102}, std::int16_t{110},
+                                  std::int16_t{130}, std::int16_t{141}}) {
         SetUpTurning(turning, data, op);
         QApplication::processEvents();
         const QImage shot = view.grab().toImage();

@@ -30,12 +30,6 @@ namespace {
 
 using qt::PanelView;
 
-constexpr std::int16_t kMillingTypes[] = {10, 11, 12, 15, 16, 20, 21, 22, 23, 25, 30, 31,
-                                          40, 41, 42, 43, 44, 45, 51, 55, 60, 61, 62, 64,
-                                          65, 70, 71, 72, 73, 74, 75, 80, 84, 85};
-constexpr std::int16_t kTurningTypes[] = {100, 101, 102, 103, 104, 105, 110, 111, 112,
-                                          113, 120, 121, 122, 123, 124, 130, 140, 141,
-                                          142, 143, 145, 146, 147, 148, 150, 170, 180};
 constexpr const char* kProfiles[] = {"E", "I", "B", "F"};
 
 class Session {
@@ -107,7 +101,7 @@ private:
             log_ << "host: milling " << t << "\n";
             SetUpMilling(*fraisage_, t);
         } else {
-            const std::int16_t t = kTurningTypes[pick(std::size(kTurningTypes))];
+            const std::int16_t t = kTurningOperations[pick(std::size(kTurningOperations))];
             const char* profil = kProfiles[pick(4)];
             log_ << "host: turning " << t << " " << profil << "\n";
             SetUpTurning(*tournage_, data_, t, profil);

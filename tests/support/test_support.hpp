@@ -1,7 +1,8 @@
 #pragma once
 
-// Helpers shared by the test suites: a temporary folder that removes itself, and writers of
-// small but valid BMP and JPEG files, so that picture lookups run on real files.
+// Helpers shared by the test suites: the operations a host can set up, a temporary folder that
+// removes itself, and writers of small but valid BMP and JPEG files, so that picture lookups run
+// on real files.
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -10,6 +11,14 @@
 #include "oru/host.hpp"
 
 namespace oru::test {
+
+// Every milling operation type and every turning operation number a host can set up.
+inline constexpr std::int16_t kMillingTypes[] = {10, 11, 12, 15, 16, 20, 21, 22, 23, 25, 30, 31,
+                                                 40, 41, 42, 43, 44, 45, 51, 55, 60, 61, 62, 64,
+                                                 65, 70, 71, 72, 73, 74, 75, 80, 84, 85};
+inline constexpr std::int16_t kTurningOperations[] = {
+    100, 101, 102, 103, 104, 105, 110, 111, 112, 113, 120, 121, 122, 123,
+    124, 130, 140, 141, 142, 143, 145, 146, 147, 148, 150, 170, 180};
 
 class TempDir {
 public:
