@@ -97,6 +97,33 @@ struct Scene {
     void safetyH(double y, double x1, double x2) const { c.safetyLine(P(x1, y), P(x2, y)); }
     // A chuck jaw gripping the part at `yTop` (its outer surface) at the left end.
     void jaw(double yTop) const { c.jaws(rect(0, yTop - 330, 210, yTop)); }
+    // The part of a plunge or groove sketch, held in the jaw: a bar down to the axis at `axisY`
+    // (inside: the wall of a bore) with a groove from `x1` to `x2` at the surface `surf`, down to
+    // `bottom`, its flanks sloping by `slope` (0: square).
+    void groovedPart(bool internal, double surf, double bottom, double x1, double x2,
+                     double slope, double axisY) const {
+        if (!internal) {
+            c.part(poly({{0, surf},
+                         {x1, surf},
+                         {x1 + slope, bottom},
+                         {x2 - slope, bottom},
+                         {x2, surf},
+                         {4560, surf},
+                         {4560, axisY},
+                         {0, axisY}}));
+            jaw(surf);
+        } else {
+            c.part(poly({{0, 600},
+                         {4560, 600},
+                         {4560, surf},
+                         {x2, surf},
+                         {x2 - slope, bottom},
+                         {x1 + slope, bottom},
+                         {x1, surf},
+                         {0, surf}}));
+            jaw(600);
+        }
+    }
 };
 
 // The x where a horizontal line at y last meets the polyline, scanning from the right; or
@@ -737,27 +764,7 @@ void plunge(Scene& x) {
     QPolygonF pocket;
     pocket << QPointF(x1, surf) << QPointF(x1 + slope, bottom) << QPointF(x2 - slope, bottom)
            << QPointF(x2, surf);
-    if (!internal) {
-        x.c.part(x.poly({{0, surf},
-                         {x1, surf},
-                         {x1 + slope, bottom},
-                         {x2 - slope, bottom},
-                         {x2, surf},
-                         {4560, surf},
-                         {4560, axisY},
-                         {0, axisY}}));
-        x.jaw(surf);
-    } else {
-        x.c.part(x.poly({{0, 600},
-                         {4560, 600},
-                         {4560, surf},
-                         {x2, surf},
-                         {x2 - slope, bottom},
-                         {x1 + slope, bottom},
-                         {x1, surf},
-                         {0, surf}}));
-        x.jaw(600);
-    }
+    x.groovedPart(internal, surf, bottom, x1, x2, slope, axisY);
     x.c.stock(x.map(pocket));
     x.axis(axisY);
     const QPointF t = x.tip().value_or(x.P(minus ? x2 : x1, surf - sign * 150));
@@ -828,27 +835,7 @@ void grooving(Scene& x) {
     const double sign = internal ? -1 : 1;
     const double half = wide ? 450 : 60;
     const double g1 = gx - half, g2 = gx + half;
-    if (!internal) {
-        x.c.part(x.poly({{0, surf},
-                         {g1, surf},
-                         {g1, bottom},
-                         {g2, bottom},
-                         {g2, surf},
-                         {4560, surf},
-                         {4560, axisY},
-                         {0, axisY}}));
-        x.jaw(surf);
-    } else {
-        x.c.part(x.poly({{0, 600},
-                         {4560, 600},
-                         {4560, surf},
-                         {g2, surf},
-                         {g2, bottom},
-                         {g1, bottom},
-                         {g1, surf},
-                         {0, surf}}));
-        x.jaw(600);
-    }
+    x.groovedPart(internal, surf, bottom, g1, g2, 0, axisY);
     x.c.stock(x.rect(g1, surf, g2, bottom));
     x.axis(axisY);
     const double safe = surf - sign * 150;
