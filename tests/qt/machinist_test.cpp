@@ -158,17 +158,9 @@ TEST_F(Typing, AnOverflowShowsItsBoxOnceTheKeystrokeIsDone) {
     pass->selectAll();
     QTest::keyClicks(pass, "1e40");
     // The keystroke that overflows: the panel shows its box, but not inside the keystroke.
-    QString seen;
     bool boxDuringKeystroke = false;
-    // Closes the box as soon as it shows, after noting what it says.
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            seen = box->windowTitle() + " / " + box->text();
-            box->accept();
-        }
-    });
-    closer.start(5);
+    BoxCloser closer;
+    const QString& seen = closer.seen;
     const auto before = host.messages().size();
     QTest::keyClick(pass, Qt::Key_0);
     boxDuringKeystroke = QApplication::activeModalWidget() != nullptr;

@@ -1,9 +1,11 @@
 #include "qt_support.hpp"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <cmath>
 #include <fstream>
@@ -201,6 +203,16 @@ std::vector<std::string> readAll(const Control& panel) {
 std::vector<std::string> ReadBack(OperTournage& p) { return readAll(p); }
 
 std::vector<std::string> ReadBack(OperFraisage& p) { return readAll(p); }
+
+BoxCloser::BoxCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = box->windowTitle() + " / " + box->text();
+            box->accept();
+        }
+    });
+    timer_.start(5);
+}
 
 SampleData::SampleData() {
     for (const char* name : {"Filet_E.dat", "Filet_I.dat"}) {

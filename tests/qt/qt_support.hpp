@@ -4,6 +4,7 @@
 // values a host reads back, and the data a real set-up needs (the shipped thread tables and the
 // sample pictures of the build).
 #include <QString>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,17 @@ std::string PlaceProblem(const Widget& w, const QWidget& v);
 // box, which is part of what the panel does.
 std::vector<std::string> ReadBack(OperTournage& panel);
 std::vector<std::string> ReadBack(OperFraisage& panel);
+
+// Accepts every message box as soon as it shows; `seen` is what the last one said
+// ("title / text").
+class BoxCloser {
+public:
+    BoxCloser();
+    QString seen;
+
+private:
+    QTimer timer_;
+};
 
 // A folder usable as the turning panel's DirSld (the shipped tables under user/), and the sample
 // picture folder drawn by the build.

@@ -165,18 +165,10 @@ TEST(Translations, MessageBoxesSpeakTheApplicationsLanguage) {
     QWidget parent;
     qt::installMessageBoxes(host, &parent);
     const English english;
-    QString seen;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            seen = box->windowTitle() + " / " + box->text();
-            box->accept();
-        }
-    });
-    closer.start(5);
+    BoxCloser closer;
     host.showMessage(kStyleCritical, "ERREUR ORUCN",
                      "Calcul des passes\r\nDépassement de capacité");
-    EXPECT_EQ(seen, "ORUCN ERROR / Pass calculation\nOverflow");
+    EXPECT_EQ(closer.seen, "ORUCN ERROR / Pass calculation\nOverflow");
     EXPECT_EQ(host.messages().back().prompt, "Calcul des passes\r\nDépassement de capacité");
     host.setMessageHandler(nullptr);
 }
