@@ -132,9 +132,7 @@ protected:
     Host host;
     TempDir dir;
 
-    Panels() {
-        dir.writeBmp("T_CHARIOTER_E0.bmp", 8, 6);
-    }
+    Panels() { dir.writeBmp("T_CHARIOTER_E0.bmp", 8, 6); }
 
     void setUpTurning(OperTournage& p, std::int16_t op, std::string profil = "E") {
         p.chbmp = dir.folder();

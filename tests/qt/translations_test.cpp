@@ -96,8 +96,8 @@ TEST(Translations, ThePanelsInEnglishShowNoFrenchAndReadBackTheSame) {
         PanelView t(turning), m(milling);
         t.show();
         m.show();
-        for (int op : {100, 101, 102, 103, 104, 105, 110, 111, 112, 120, 123, 130, 141, 150, 170,
-                       180}) {
+        for (int op :
+             {100, 101, 102, 103, 104, 105, 110, 111, 112, 120, 123, 130, 141, 150, 170, 180}) {
             SetUpTurning(turning, data, static_cast<std::int16_t>(op));
             QApplication::processEvents();
             if (english) {

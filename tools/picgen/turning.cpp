@@ -100,8 +100,8 @@ struct Scene {
     // The part of a plunge or groove sketch, held in the jaw: a bar down to the axis at `axisY`
     // (inside: the wall of a bore) with a groove from `x1` to `x2` at the surface `surf`, down to
     // `bottom`, its flanks sloping by `slope` (0: square).
-    void groovedPart(bool internal, double surf, double bottom, double x1, double x2,
-                     double slope, double axisY) const {
+    void groovedPart(bool internal, double surf, double bottom, double x1, double x2, double slope,
+                     double axisY) const {
         if (!internal) {
             c.part(poly({{0, surf},
                          {x1, surf},
